@@ -1,0 +1,109 @@
+// The native part of the media layer. The portable core (object tables, event
+// queue, timers, decoding, compositor, sound, libraries) calls these functions;
+// exactly one back end implements them and is chosen at link time:
+// media/qt (the program) or media/headless (tests).
+//
+// The core owns every record and passes it by reference; a back end may keep
+// its native object in record.native and must release it in the matching
+// destroy call. A back end reports user input by updating the record's state
+// first (for example a ticked box) and then calling core::postEvent.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "media/records.h"
+
+typedef struct ALCdevice ALCdevice;
+
+namespace media::core {
+
+struct Event {
+  int kind = EventNone;
+  int window = -1;
+  int object = -1;
+  int type = 0;
+  int timer = -1;
+};
+
+// Called by a back end to queue an event (user input, repaint, close request).
+void postEvent(const Event& event);
+// Looks a record up by number (nullptr when free). For back ends only.
+WindowRecord* findWindow(int number);
+ControlRecord* findControl(int number);
+// Runs the window's callback for a static label's colour question; returns 1
+// when the callback answered (colours filled in).
+int askStaticColours(int window, int control, StaticColours& colours);
+
+}  // namespace media::core
+
+namespace media::backend {
+
+void initialise();
+void shutdown();
+
+// Milliseconds of a monotonic clock (virtual in the headless back end).
+std::int64_t clockMs();
+// Pumps native input until an event has been posted or timeoutMs has passed
+// (timeoutMs < 0: no limit). The headless back end advances its virtual clock
+// by the timeout when nothing is pending.
+void waitNative(std::int64_t timeoutMs);
+void sleepMs(int ms);
+[[noreturn]] void endProcess(int exitCode);
+
+// Windows
+bool createWindow(WindowRecord& window);
+void destroyWindow(WindowRecord& window);
+void updateWindow(WindowRecord& window);  // title, hidden, disabled, colour, background changed
+void activateWindow(WindowRecord& window);
+void invalidateWindow(WindowRecord& window, const Rect& rect, bool erase);
+void repaintNow(WindowRecord& window);
+// Cursor in client coordinates; false when outside the client rectangle.
+bool mousePosition(const WindowRecord& window, int& x, int& y);
+int windowScreenX(const WindowRecord& window);
+
+// Controls
+bool createControl(ControlRecord& control);
+void destroyControl(ControlRecord& control);
+void updateControl(ControlRecord& control);  // any property of the record changed
+void appendRichTextLine(ControlRecord& control, std::string_view line);
+void addTab(ControlRecord& tabPanel, std::string_view title);
+
+// Menus, toolbar, tray
+bool createMenu(MenuRecord& menu);
+void destroyMenu(MenuRecord& menu);
+void updateMenu(MenuRecord& menu);  // items appended
+void showMenu(MenuRecord& menu, const WindowRecord& owner);
+bool createToolbar(ToolbarRecord& toolbar);
+void destroyToolbar(ToolbarRecord& toolbar);
+void updateToolbar(ToolbarRecord& toolbar);
+bool trayAvailable();
+bool createTray(TrayRecord& tray);
+void destroyTray(TrayRecord& tray);
+void updateTray(TrayRecord& tray);
+bool addShortcut(WindowRecord& window, int key, int menuItem);
+
+// Dialog services
+int messageBox(std::string_view caption, std::string_view text, int kind);
+bool openDocument(std::string_view pathOrAddress);
+
+// Fonts
+bool createFont(FontRecord& font);  // fills pixelHeight from the display's resolution
+void destroyFont(FontRecord& font);
+
+// Images: called when an image gets a native handle and when it goes away.
+void imageChanged(const Image& image);
+void imageFreed(const Image& image);
+
+// Drawing surface
+bool createScreen(ScreenRecord& screen, WindowRecord& parent);
+void destroyScreen(ScreenRecord& screen);
+// pixels: width x height ARGB32 of the back buffer, valid during the call.
+void presentFrame(ScreenRecord& screen, const std::uint32_t* pixels, int width, int height);
+
+// Sound: the output device (the headless back end opens OpenAL's loopback
+// device); nullptr when there is none.
+ALCdevice* openAudioDevice();
+
+}  // namespace media::backend
