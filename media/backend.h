@@ -35,6 +35,9 @@ ControlRecord* findControl(int number);
 // Runs the window's callback for a static label's colour question; returns 1
 // when the callback answered (colours filled in).
 int askStaticColours(int window, int control, StaticColours& colours);
+// Opens OpenAL Soft's loopback device (ALC_SOFT_loopback) for a back end that
+// renders sound into memory instead of a speaker; nullptr when unavailable.
+ALCdevice* openLoopbackDevice();
 
 }  // namespace media::core
 
