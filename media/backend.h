@@ -55,6 +55,9 @@ void waitNative(std::int64_t timeoutMs);
 void sleepMs(int ms);
 [[noreturn]] void endProcess(int exitCode);
 
+// Size of the screen the windows open on (the core centres windows on it).
+void screenSize(int& width, int& height);
+
 // Windows
 bool createWindow(WindowRecord& window);
 void destroyWindow(WindowRecord& window);
