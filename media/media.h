@@ -100,6 +100,8 @@ int openWindow(int number, int x, int y, int width, int height, std::string_view
                unsigned flags, NativeHandle owner);
 int closeWindow(int window);  // activates the owner first; frees the window's controls and timers
 int hideWindow(int window, int state);     // 1 hides, 0 shows
+// Minimises (iconifies) the window; it comes back when the user restores it.
+int minimiseWindow(int window);
 int disableWindow(int window, int state);  // 1 disables input, 0 enables
 int activateWindow(int window);
 NativeHandle windowHandle(int window);
