@@ -1,0 +1,49 @@
+// The play field and the status band: one complete frame of picture, tiles and
+// hover highlight per redraw, and the three status texts with the band of the
+// window behind them repainted.
+#include "media/media.h"
+#include "shell/app_state.h"
+#include "shell/board_value.h"
+#include "shell/ids.h"
+#include "shell/shell.h"
+
+namespace {
+
+constexpr int StatusBandTop = 495;
+
+void SetFieldText(int control, std::string_view text) {
+  if (!text.empty()) media::setControlText(control, text);
+}
+
+}  // namespace
+
+int BoardValueAt(Cell cell) {
+  const Board& board = App.GameBoard;
+  if (cell.column < 0 || cell.row < 0 || cell.column >= board.columns || cell.row >= board.rows) return 0;
+  if (App.CurrentStep < 0 || App.CurrentStep >= board.steps) return 0;
+  return board.at(cell.column, cell.row, App.CurrentStep);
+}
+
+int RedrawField() {
+  const int t = TileSize();
+  if (t <= 0) return 0;  // no tiles yet: there is no game to draw
+  media::drawSprite(ids::PortraitSprite, 0, 0);
+  for (int column = 0; column < ids::FieldWidth / t; ++column)
+    for (int row = 0; row < ids::FieldHeight / t; ++row) {
+      const int value = BoardValueAt({column, row});
+      if (value != 0) media::drawSprite(value, column * t, row * t);
+    }
+  if (BoardValueAt(App.HoverCell) != 0)
+    media::drawSpriteBlended(ids::HoverSprite, App.HoverCell.column * t, App.HoverCell.row * t);
+  media::present();
+  return 0;
+}
+
+void UpdateStatus(std::string_view steps, std::string_view tiles, std::string_view time) {
+  SetFieldText(ids::StepsField, steps);
+  SetFieldText(ids::TilesField, tiles);
+  SetFieldText(ids::TimeField, time);
+  const int width = media::windowWidth(ids::MainWindow);
+  const int height = media::windowHeight(ids::MainWindow);
+  media::invalidateWindow(ids::MainWindow, 0, StatusBandTop, width, height - StatusBandTop, 1);
+}

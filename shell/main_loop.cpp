@@ -1,0 +1,116 @@
+// The main loop: one pass waits at most 15 ms for an event and hands it to the
+// first handler that takes it; mouse tracking over the field, the click that
+// makes a move, the game timers, repaints and the window's own buttons.
+#include "engine/engine.h"
+#include "media/media.h"
+#include "shell/app_state.h"
+#include "shell/board_value.h"
+#include "shell/ids.h"
+#include "shell/shell.h"
+
+namespace {
+
+constexpr int WaitMs = 15;
+constexpr int FieldRight = ids::FieldX + ids::FieldWidth - 1;    // 592
+constexpr int FieldBottom = ids::FieldY + ids::FieldHeight - 1;  // 483
+constexpr int RepaintSettleMs = 8;
+
+bool Playing() { return App.GameState == Running; }
+
+// Removes the hovered cell's group when it has a neighbour of its own colour.
+void ClickField() {
+  const int t = TileSize();
+  App.FieldColumns = ids::FieldWidth / t;
+  App.FieldRows = ids::FieldHeight / t;
+  App.Marks.reset(App.FieldColumns, App.FieldRows);
+  if (FindRegion(App.HoverCell.column, App.HoverCell.row, App.Marks)) ApplyMove(App.Marks);
+}
+
+void HandleTimer() {
+  switch (media::eventTimer()) {
+    case ids::BannerTimer: EndGame(0); break;
+    case ids::TimeLimitTimer: TimeLimit(0); break;
+    default: break;
+  }
+}
+
+void ShowHiddenGame() {
+  media::removeTrayIcon(ids::TrayIcon);
+  media::hideWindow(ids::MainWindow, 0);
+}
+
+}  // namespace
+
+bool TimedGameRunning() {
+  return App.GameState == Running && media::controlText(ids::TimeField) != " ";
+}
+
+int TileSize() { return media::spriteWidth(ids::FirstTileSprite); }
+
+int TrackHover() {
+  const int t = TileSize();
+  const int mx = media::windowMouseX(ids::MainWindow);
+  const int my = media::windowMouseY(ids::MainWindow);
+  Cell cell{-1, -1};
+  if (t > 0 && mx >= ids::FieldX && mx <= FieldRight && my >= ids::FieldY && my <= FieldBottom) {
+    cell.column = static_cast<int>(static_cast<double>(mx - ids::FieldX) / t);
+    cell.row = static_cast<int>(static_cast<double>(my - ids::FieldY) / t);
+  }
+  if (cell.column != App.HoverCell.column || cell.row != App.HoverCell.row) {
+    App.HoverCell = cell;
+    RedrawField();
+  }
+  return 0;
+}
+
+int DispatchOtherEvent(int event) {
+  if (event == media::EventCloseWindow) return 0;
+  if (event != media::EventControl) return 1;
+  switch (media::eventObject()) {
+    case ids::PauseButton: TogglePause(); break;
+    case ids::UndoButton: UndoMove(); break;
+    case ids::NewButton: NewGame(); break;
+    case ids::QuitButton: ConfirmQuit(); break;
+    default: break;  // the dialog windows read their own controls
+  }
+  return 1;
+}
+
+int RepaintWindow() {
+  const int x = media::windowX(ids::MainWindow);
+  if (x != App.LastWindowX) {
+    App.LastWindowX = x;
+    media::invalidateWindow(ids::MainWindow, 0, 0, media::windowWidth(ids::MainWindow),
+                            media::windowHeight(ids::MainWindow), 1);
+    media::updateWindow(ids::MainWindow);
+    media::delay(RepaintSettleMs);
+  }
+  // Also while paused (the board replaces the cover) and after a game has ended.
+  if (media::screenExists()) RedrawField();
+  return 0;
+}
+
+void RunMainLoopPass() {
+  App.LastEvent = media::waitEvent(WaitMs);
+  const int event = App.LastEvent;
+  if (event == media::EventMouseMove && Playing()) {
+    TrackHover();
+  } else if (event == media::EventLeftClick && Playing() && App.HoverCell.column >= 0 &&
+             BoardValueAt(App.HoverCell) > 0) {
+    ClickField();
+  } else if (event == media::EventTimer) {
+    HandleTimer();
+  } else if (event == media::EventMenu) {
+    DispatchCommand();
+  } else if (event == media::EventRepaint) {
+    RepaintWindow();
+  } else if (event == media::EventTray) {
+    ShowHiddenGame();
+  } else if (!DispatchOtherEvent(event)) {
+    ConfirmQuit();
+  }
+}
+
+void RunMainLoop() {
+  for (;;) RunMainLoopPass();
+}

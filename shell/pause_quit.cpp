@@ -1,0 +1,79 @@
+// Pausing and resuming a game, and the quit confirmation for every window kind:
+// the main window asks before a game in progress is abandoned, the dialog
+// windows close and give the input back to their owner.
+#include "media/media.h"
+#include "settings/config_file.h"
+#include "settings/statistics.h"
+#include "shell/app_state.h"
+#include "shell/ids.h"
+#include "shell/shell.h"
+
+namespace {
+
+constexpr const char* QuitCaption = "Quit Game";
+constexpr const char* QuitQuestion = "Are you sure?";
+
+bool AskQuit() { return media::messageBox(QuitCaption, QuitQuestion, media::BoxWarningYesNo) == media::ButtonYes; }
+
+void RecordAbandonedGame() {
+  ConfigFile::open(ids::ConfigFileName);
+  statisticsAction(StatisticsLost);
+  ConfigFile::close();
+}
+
+void QuitMainWindow() {
+  if (TimedGameRunning() || App.GameState == Paused) {
+    media::setControlState(ids::PauseButton, 1);
+    TogglePause();
+    if (!AskQuit()) return;  // the game stays paused
+    RecordAbandonedGame();
+    ShutDown(0);
+  }
+  if (App.GameState == Running) {  // a practice game: not paused, not recorded
+    if (!AskQuit()) return;
+    ShutDown(0);
+  }
+  ShutDown(0);
+}
+
+// The options, image collection, statistics and About windows.
+void CloseDialog(int window) {
+  media::closeWindow(window);
+  media::disableWindow(ids::MainWindow, 0);
+  if (ConfigFile::isOpen()) ConfigFile::close();
+}
+
+}  // namespace
+
+int TogglePause() {
+  if (media::controlState(ids::PauseButton)) {
+    // Pausing twice (a quit question while paused) must not forget that Undo was shown.
+    if (App.GameState != Paused) App.UndoWasVisible = !media::controlHidden(ids::UndoButton);
+    media::hideControl(ids::UndoButton, 1);
+    media::drawSprite(ids::PauseCoverSprite, 0, 0);
+    media::present();
+    App.GameState = Paused;
+  } else {
+    if (App.CurrentStep > 0 && App.UndoWasVisible) media::hideControl(ids::UndoButton, 0);
+    RedrawField();
+    App.GameState = Running;
+  }
+  return 0;
+}
+
+int ConfirmQuit() {
+  const int window = media::eventWindow();
+  switch (window) {
+    case ids::MainWindow: QuitMainWindow(); break;
+    case ids::StatisticsWindow:
+    case ids::OptionsWindow:
+    case ids::CollectionWindow:
+    case ids::AboutWindow: CloseDialog(window); break;
+    case ids::LicenseWindow:
+      media::closeWindow(ids::LicenseWindow);
+      media::disableWindow(ids::AboutWindow, 0);
+      break;
+    default: break;
+  }
+  return 0;
+}
