@@ -1,0 +1,332 @@
+// The configuration store against real files: the bytes it writes, what it
+// keeps of hand-edited files, and that no save ever destroys the old file.
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <climits>
+
+#include "scratch_dir.h"
+#include "settings/config_file.h"
+#include "settings/game_settings.h"
+
+namespace {
+
+const std::string Mark = "\xEF\xBB\xBF\r\n";
+
+const std::string DefaultSettings =
+    "[Settings]\r\nColors = 4\r\nSize = 36\r\nMode = P\r\nTime = 3600\r\nUndo = 1\r\n"
+    "Sound = 1\r\nVol = 50\r\nCollection = 111111111111\r\n";
+
+class ConfigFileTest : public ::testing::Test {
+ protected:
+  void TearDown() override { ConfigFile::close(); }
+  // Opens the file with the given content, runs the edit and closes the store.
+  std::string afterEdit(const std::string& content, void (*edit)()) {
+    writeBytes(config, content);
+    ConfigFile::open(config);
+    edit();
+    ConfigFile::close();
+    return readBytes(config);
+  }
+  ScratchDir dir;
+  std::string config = dir.file("config.ini");
+};
+
+TEST_F(ConfigFileTest, FirstStartWritesTheEightDefaultsWithMarkAndEmptyLine) {
+  EXPECT_FALSE(ConfigFile::open(config));
+  ensureDefaultSettings(1);
+  ConfigFile::close();
+  EXPECT_EQ(readBytes(config), Mark + DefaultSettings);
+
+  ScratchDir silent;
+  ConfigFile::open(silent.file("config.ini"));
+  ensureDefaultSettings(0);
+  ConfigFile::close();
+  std::string expected = DefaultSettings;
+  expected.replace(expected.find("Sound = 1"), 9, "Sound = 0");
+  EXPECT_EQ(readBytes(silent.file("config.ini")), Mark + expected);
+}
+
+TEST_F(ConfigFileTest, NegativeColorsOverwritesAllDefaultsAndKeepsTheRest) {
+  std::string before = Mark +
+      "; my own settings\r\n[Settings]\r\nColors = -1\r\nSize = 24\r\nMode = T\r\n; keep me\r\n"
+      "Time = 600\r\n[Lvl-Lo]\r\nOA_Won = 3\r\n";
+  std::string after = afterEdit(before, [] { ensureDefaultSettings(1); });
+  EXPECT_EQ(after, Mark +
+      "; my own settings\r\n[Settings]\r\nColors = 4\r\nSize = 36\r\nMode = P\r\n; keep me\r\n"
+      "Time = 3600\r\nUndo = 1\r\nSound = 1\r\nVol = 50\r\nCollection = 111111111111\r\n"
+      "[Lvl-Lo]\r\nOA_Won = 3\r\n");
+}
+
+TEST_F(ConfigFileTest, ColorsThatIsNoNumberDoesNotTriggerTheDefaults) {
+  std::string before = Mark + "[Settings]\r\nColors = many\r\n";
+  EXPECT_EQ(afterEdit(before, [] { ensureDefaultSettings(1); }), before);
+}
+
+TEST_F(ConfigFileTest, Latin1FileIsRewrittenAsUtf8WithMark) {
+  std::string after = afterEdit("; caf\xE9\r\n[Settings]\r\nSize = 24\r\n", [] {
+    ConfigFile::selectGroup("Settings");
+    ConfigFile::writeInt("Size", 36);
+  });
+  EXPECT_EQ(after, Mark + "; caf\xC3\xA9\r\n[Settings]\r\nSize = 36\r\n");
+}
+
+TEST_F(ConfigFileTest, KeyIsFoundInAnyCaseAndTakesTheWritersSpelling) {
+  writeBytes(config, Mark + "[settings]\r\nsize=24\r\n");
+  ASSERT_TRUE(ConfigFile::open(config));
+  ASSERT_TRUE(ConfigFile::selectGroup("Settings"));
+  EXPECT_EQ(ConfigFile::readInt("Size", 36), 24);
+  ConfigFile::writeInt("Size", 36);
+  ConfigFile::close();
+  EXPECT_EQ(readBytes(config), Mark + "[settings]\r\nSize = 36\r\n");
+}
+
+TEST_F(ConfigFileTest, BlanksAroundValuesAreNotPartOfThem) {
+  writeBytes(config, Mark + "[Settings]\r\nTime = 600   \r\nMode =  T  \r\nName\t=\tA B\t\r\n");
+  ConfigFile::open(config);
+  ConfigFile::selectGroup("Settings");
+  EXPECT_EQ(ConfigFile::readInt("Time", 0), 600);
+  EXPECT_EQ(ConfigFile::readString("Mode", "P"), "T");
+  EXPECT_EQ(ConfigFile::readString("Name", ""), "A B");
+}
+
+TEST_F(ConfigFileTest, WritingAnEqualValueStillSaves) {
+  std::string after = afterEdit("[Settings]\nSize=36\n", [] {
+    ConfigFile::selectGroup("Settings");
+    ConfigFile::writeInt("Size", 36);
+  });
+  EXPECT_EQ(after, Mark + "[Settings]\r\nSize = 36\r\n");
+}
+
+TEST_F(ConfigFileTest, BlankLinesVanishCommentsStayAndAllLineEndsWork) {
+  std::string after = afterEdit("\r\n   \r\n\t\n;c1\r[A]\n\n  ;  c2\r\n\tk=v\r\n;\n[B]\rx = 1", [] {
+    ConfigFile::selectGroup("B");
+    ConfigFile::writeInt("x", 2);
+  });
+  EXPECT_EQ(after, Mark + "; c1\r\n[A]\r\n;  c2\r\nk = v\r\n; \r\n[B]\r\nx = 2\r\n");
+}
+
+TEST_F(ConfigFileTest, EmptyFileIsSavedWithoutMarkOrEmptyFirstLine) {
+  std::string after = afterEdit("", [] {
+    ConfigFile::selectGroup("Settings");
+    ConfigFile::writeInt("Size", 24);
+  });
+  EXPECT_EQ(after, "[Settings]\r\nSize = 24\r\n");
+}
+
+TEST_F(ConfigFileTest, RemovingAGroupTakesItsKeysAndCommentsOthersKeepOrder) {
+  std::string after = afterEdit(Mark + "[A]\r\na = 1\r\n[Lvl-Lo]\r\nOA_Won = 2\r\n; note\r\n[B]\r\nb = 2\r\n",
+                                [] { ConfigFile::removeGroup("lvl-lo"); });
+  EXPECT_EQ(after, Mark + "[A]\r\na = 1\r\n[B]\r\nb = 2\r\n");
+}
+
+TEST_F(ConfigFileTest, RemovingAnAbsentGroupSavesNothing) {
+  std::string before = "[A]\na=1\n";  // not in the written format, so a save would show
+  EXPECT_EQ(afterEdit(before, [] { ConfigFile::removeGroup("Lvl-Hi"); }), before);
+  EXPECT_EQ(afterEdit(before, [] {}), before);
+}
+
+TEST_F(ConfigFileTest, RemovingTheCurrentGroupMakesTheTopSectionCurrent) {
+  std::string after = afterEdit(Mark + "top = 1\r\n[A]\r\na = 1\r\n[B]\r\nb = 1\r\n", [] {
+    ConfigFile::selectGroup("B");
+    ConfigFile::removeGroup("A");
+    ConfigFile::writeInt("b", 5);  // B stays current although it moved up
+    ConfigFile::removeGroup("B");
+    ConfigFile::writeInt("top2", 2);
+  });
+  EXPECT_EQ(after, Mark + "top = 1\r\ntop2 = 2\r\n");
+}
+
+TEST_F(ConfigFileTest, OnlyTheFirstOfTwoGroupsOfOneNameCounts) {
+  writeBytes(config, Mark + "[Settings]\r\nSize = 24\r\nSize = 30\r\n[SETTINGS]\r\nSize = 36\r\nVol = 10\r\n");
+  ConfigFile::open(config);
+  ConfigFile::selectGroup("Settings");
+  EXPECT_EQ(ConfigFile::readInt("Size", 0), 24);
+  EXPECT_EQ(ConfigFile::readInt("Vol", 99), 99);
+  ConfigFile::writeInt("Vol", 70);
+  ConfigFile::writeInt("size", 36);
+  ConfigFile::close();
+  EXPECT_EQ(readBytes(config),
+            Mark + "[Settings]\r\nsize = 36\r\nSize = 30\r\nVol = 70\r\n[SETTINGS]\r\nSize = 36\r\nVol = 10\r\n");
+}
+
+TEST_F(ConfigFileTest, NewKeysGoToTheEndOfTheirGroupOrBeforeTheFirstGroup) {
+  std::string after = afterEdit(Mark + "; head\r\n[A]\r\na = 1\r\n; tail of A\r\n[B]\r\n", [] {
+    ConfigFile::selectGroup("");
+    ConfigFile::writeInt("top", 1);
+    ConfigFile::selectGroup("A");
+    ConfigFile::writeInt("a2", 2);
+  });
+  EXPECT_EQ(after, Mark + "; head\r\ntop = 1\r\n[A]\r\na = 1\r\n; tail of A\r\na2 = 2\r\n[B]\r\n");
+}
+
+TEST_F(ConfigFileTest, PendingGroupReadsFallbacksAndIsAppendedByTheFirstWrite) {
+  writeBytes(config, Mark + "[Settings]\r\nSize = 36\r\n[Other]\r\n");
+  ConfigFile::open(config);
+  EXPECT_FALSE(ConfigFile::selectGroup("Lvl-Lo"));
+  EXPECT_EQ(ConfigFile::readInt("Size", 7), 7);
+  EXPECT_EQ(ConfigFile::readString("Size", "x"), "x");
+  ConfigFile::writeInt("OA_Won", 1);
+  ConfigFile::writeInt("ST_Won", 1);
+  EXPECT_TRUE(ConfigFile::selectGroup("lvl-lo"));
+  EXPECT_EQ(ConfigFile::readInt("OA_Won", 0), 1);
+  ConfigFile::close();
+  EXPECT_EQ(readBytes(config), Mark + "[Settings]\r\nSize = 36\r\n[Other]\r\n[Lvl-Lo]\r\nOA_Won = 1\r\nST_Won = 1\r\n");
+}
+
+TEST_F(ConfigFileTest, GroupNameEndsAtTheFirstBracket) {
+  std::string after = afterEdit(Mark + "[Lvl-Lo] junk ] more\r\n[Open\r\nk = 1\r\n", [] {
+    EXPECT_TRUE(ConfigFile::selectGroup("Open"));
+    ConfigFile::writeInt("k", 2);
+  });
+  EXPECT_EQ(after, Mark + "[Lvl-Lo]\r\n[Open]\r\nk = 2\r\n");
+}
+
+TEST_F(ConfigFileTest, KeyLineWithoutEqualsIsKeptUnchanged) {
+  std::string after = afterEdit(Mark + "[Settings]\r\n  just some words\r\nSize = 24\r\n", [] {
+    ConfigFile::selectGroup("Settings");
+    EXPECT_EQ(ConfigFile::readString("just some words", "none"), "none");
+    ConfigFile::writeInt("Size", 36);
+  });
+  EXPECT_EQ(after, Mark + "[Settings]\r\n  just some words\r\nSize = 36\r\n");
+}
+
+TEST_F(ConfigFileTest, ReadsFollowAtoiAndSaturateBeyond32Bits) {
+  writeBytes(config, Mark + "[N]\r\na =  -12abc\r\nb = abc\r\nc = +7\r\nd = 99999999999999999999\r\n"
+                     "e = -99999999999\r\nf = 2147483647\r\ng = -2147483648\r\nh = 2147483648\r\ni = - 5\r\nj =\r\n");
+  ConfigFile::open(config);
+  ConfigFile::selectGroup("N");
+  EXPECT_EQ(ConfigFile::readInt("a", 1), -12);
+  EXPECT_EQ(ConfigFile::readInt("b", 1), 0);
+  EXPECT_EQ(ConfigFile::readInt("c", 1), 7);
+  EXPECT_EQ(ConfigFile::readInt("d", 1), INT32_MAX);
+  EXPECT_EQ(ConfigFile::readInt("e", 1), INT32_MIN);
+  EXPECT_EQ(ConfigFile::readInt("f", 1), INT32_MAX);
+  EXPECT_EQ(ConfigFile::readInt("g", 1), INT32_MIN);
+  EXPECT_EQ(ConfigFile::readInt("h", 1), INT32_MAX);
+  EXPECT_EQ(ConfigFile::readInt("i", 1), 0);
+  EXPECT_EQ(ConfigFile::readInt("j", 1), 0);
+  EXPECT_EQ(ConfigFile::readInt("absent", 1), 1);
+  ConfigFile::close();
+  EXPECT_EQ(ConfigFile::readInt("a", 3), 3);  // no file open
+}
+
+TEST_F(ConfigFileTest, OpenSavesTheFileOpenBefore) {
+  ConfigFile::open(config);
+  ConfigFile::selectGroup("Settings");
+  ConfigFile::writeString("Mode", "T");
+  ScratchDir other;
+  ConfigFile::open(other.file("config.ini"));
+  EXPECT_EQ(readBytes(config), Mark + "[Settings]\r\nMode = T\r\n");
+}
+
+TEST_F(ConfigFileTest, UnwritableFileIsReadButNeverWritten) {
+  std::string before = "[Settings]\nSize=24\n";
+  writeBytes(config, before);
+  if (!makeUnwritable(config)) GTEST_SKIP() << "cannot make a file unwritable here";
+  EXPECT_TRUE(ConfigFile::open(config));
+  ConfigFile::selectGroup("Settings");
+  EXPECT_EQ(ConfigFile::readInt("Size", 36), 24);
+  ConfigFile::writeInt("Size", 36);
+  ConfigFile::close();
+  EXPECT_EQ(readBytes(config), before);
+  EXPECT_EQ(dir.entryCount(), 1);
+}
+
+TEST_F(ConfigFileTest, NothingIsCreatedWhereTheDirectoryAdmitsNoFile) {
+  std::string nowhere = dir.file("missing/config.ini");
+  EXPECT_FALSE(ConfigFile::open(nowhere));
+  ensureDefaultSettings(1);
+  ConfigFile::close();
+  EXPECT_FALSE(fileExists(nowhere));
+
+  ScratchDir locked;
+  if (!makeUnwritable(locked.path())) GTEST_SKIP() << "cannot make a directory unwritable here";
+  EXPECT_FALSE(ConfigFile::open(locked.file("config.ini")));
+  ensureDefaultSettings(1);
+  ConfigFile::close();
+  EXPECT_EQ(locked.entryCount(), 0);
+  EXPECT_FALSE(ConfigFile::open(locked.file("config.ini")));
+}
+
+TEST_F(ConfigFileTest, FileInAnUnwritableDirectoryIsRewrittenInPlace) {
+  writeBytes(config, "[Settings]\n; a long comment that makes the old file longer than the new one\nSize=24\n");
+  if (!makeUnwritable(dir.path())) GTEST_SKIP() << "cannot make a directory unwritable here";
+  std::string after = afterEdit(readBytes(config), [] {
+    ConfigFile::selectGroup("Settings");
+    ConfigFile::removeGroup("Settings");
+    ConfigFile::writeInt("Size", 36);
+  });
+  EXPECT_EQ(after, Mark + "Size = 36\r\n");
+}
+
+TEST_F(ConfigFileTest, FailedSaveLeavesTheOldFileByteForByte) {
+  std::string before = Mark + DefaultSettings + "[Lvl-Lo]\r\nOA_Won = 12\r\n";
+  writeBytes(config, before);
+  ConfigFile::open(config);
+  ConfigFile::selectGroup("Settings");
+  ConfigFile::writeInt("Colors", 5);
+  ConfigFile::writeString("Comment", std::string(4096, 'x'));
+  // Files may not grow beyond 64 bytes: every write of the new content fails.
+  struct rlimit saved {};
+  ::getrlimit(RLIMIT_FSIZE, &saved);
+  struct rlimit small = saved;
+  small.rlim_cur = 64;
+  auto previous = std::signal(SIGXFSZ, SIG_IGN);
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  ConfigFile::close();
+  ::setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, previous);
+  EXPECT_EQ(readBytes(config), before);
+  EXPECT_EQ(dir.entryCount(), 1) << "the temporary file was left behind";
+}
+
+TEST_F(ConfigFileTest, SaveReplacesTheFileKeepingPermissionsAndLinks) {
+  std::string target = dir.file("real.ini");
+  writeBytes(target, "[A]\n");
+  ::chmod(target.c_str(), 0640);
+  ASSERT_EQ(::symlink("real.ini", config.c_str()), 0);
+  struct stat before {};
+  ::stat(target.c_str(), &before);
+  ConfigFile::open(config);
+  ConfigFile::selectGroup("A");
+  ConfigFile::writeInt("a", 1);
+  ConfigFile::close();
+  struct stat link {}, after {};
+  ::lstat(config.c_str(), &link);
+  ::stat(target.c_str(), &after);
+  EXPECT_TRUE(S_ISLNK(link.st_mode));
+  EXPECT_EQ(readBytes(target), Mark + "[A]\r\na = 1\r\n");
+  EXPECT_EQ(after.st_mode & 07777, 0640u);
+  EXPECT_NE(after.st_ino, before.st_ino) << "the new content was not written to a new file";
+  EXPECT_EQ(dir.entryCount(), 2);
+}
+
+TEST_F(ConfigFileTest, DirectoryOrHugeRandomFileDoesNotBreakTheStore) {
+  ASSERT_EQ(::mkdir(config.c_str(), 0700), 0);
+  EXPECT_FALSE(ConfigFile::open(config));
+  ConfigFile::selectGroup("Settings");
+  EXPECT_EQ(ConfigFile::readInt("Size", 36), 36);
+  ensureDefaultSettings(1);
+  ConfigFile::close();
+  EXPECT_EQ(dir.entryCount(), 1);
+
+  std::string huge(10 * 1024 * 1024, '\0');
+  std::uint32_t state = 12345;
+  for (char& c : huge) {
+    state = state * 1664525u + 1013904223u;
+    c = static_cast<char>(state >> 24);
+  }
+  std::string big = dir.file("big.ini");
+  writeBytes(big, huge);
+  EXPECT_TRUE(ConfigFile::open(big));
+  ConfigFile::selectGroup("Settings");
+  ConfigFile::readInt("Size", 36);
+  ConfigFile::close();
+  EXPECT_EQ(readBytes(big), huge);
+}
+
+}  // namespace
