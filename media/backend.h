@@ -9,13 +9,13 @@
 // first (for example a ticked box) and then calling core::postEvent.
 #pragma once
 
+#include <AL/alc.h>  // ALCdevice: its tag differs between OpenAL Soft versions, so no forward declaration
+
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "media/records.h"
-
-typedef struct ALCdevice ALCdevice;
 
 namespace media::core {
 
@@ -32,6 +32,10 @@ void postEvent(const Event& event);
 // Looks a record up by number (nullptr when free). For back ends only.
 WindowRecord* findWindow(int number);
 ControlRecord* findControl(int number);
+MenuRecord* findMenu(int number);
+ToolbarRecord* findToolbar(int number);
+TrayRecord* findTray(int number);
+FontRecord* findFont(int number);
 // Runs the window's callback for a static label's colour question; returns 1
 // when the callback answered (colours filled in).
 int askStaticColours(int window, int control, StaticColours& colours);
