@@ -64,4 +64,8 @@ Frame lastPresentedFrame();
 int renderSound(float* samples, int frames);
 int soundSampleRate();
 
+// Seeds the random generator, so a test can replay one sequence (implemented
+// by the portable core; the game itself never seeds).
+void seedRandom(std::uint64_t seed);
+
 }  // namespace media::testing
