@@ -1,0 +1,134 @@
+// Qt start-up and teardown, the monotonic clock, and the wait for native input.
+// The wait runs a local QEventLoop that an event posted to the core quits, with
+// a precise single-shot timer for the timeout: the thread sleeps in the event
+// dispatcher, never spins.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFont>
+#include <QPointer>
+#include <QScreen>
+#include <QThread>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "media/qt/qt_internal.h"
+
+namespace media::qt {
+namespace {
+
+QApplication* application = nullptr;
+QElapsedTimer clock;
+QEventLoop* currentWait = nullptr;
+bool posted = false;
+
+// The default control font: "Tahoma" at 8 points, the size dialog layouts
+// measured in pixels are made for.
+void setDefaultFont() {
+  QFont font(QStringLiteral("Tahoma"));
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const double dpi = screen ? screen->logicalDotsPerInchY() : 96.0;
+  font.setPixelSize(static_cast<int>(8 * dpi / 72 + 0.5));
+  QApplication::setFont(font);
+}
+
+}  // namespace
+
+void post(int kind, int window, int object, int type) {
+  core::Event event;
+  event.kind = kind;
+  event.window = window;
+  event.object = object;
+  event.type = type;
+  core::postEvent(event);
+  posted = true;
+  if (kind == EventMouseMove) ++testHooks().mouseMovesPosted;
+  if (currentWait) currentWait->quit();
+}
+
+QColor toQColor(int colour) { return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF); }
+
+void trackNative(QObject* object, void*& native) {
+  native = object;
+  void** slot = &native;
+  // The record outlives its native object in every normal path (the core calls
+  // the destroy function first); this only covers Qt deleting it with a parent.
+  QObject::connect(object, &QObject::destroyed, [slot, object] {
+    if (*slot == object) *slot = nullptr;
+  });
+}
+
+TestHooks& testHooks() {
+  static TestHooks hooks;
+  return hooks;
+}
+
+}  // namespace media::qt
+
+namespace media::backend {
+
+void initialise() {
+  if (!QApplication::instance()) {
+    static int argc = 1;
+    static char name[] = "mirel";
+    static char* argv[] = {name, nullptr};
+    qt::application = new QApplication(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    qt::setDefaultFont();
+  }
+  if (!qt::clock.isValid()) qt::clock.start();
+}
+
+void shutdown() {
+  // Objects released by the core may still have deferred deletions queued.
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+std::int64_t clockMs() {
+  if (!qt::clock.isValid()) qt::clock.start();
+  return qt::clock.elapsed();
+}
+
+void waitNative(std::int64_t timeoutMs) {
+  qt::posted = false;
+  QCoreApplication::processEvents(QEventLoop::AllEvents);
+  if (qt::posted || timeoutMs == 0) return;
+  QEventLoop loop;
+  QTimer timeout;
+  timeout.setSingleShot(true);
+  timeout.setTimerType(Qt::PreciseTimer);
+  QObject::connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
+  if (timeoutMs > 0) timeout.start(static_cast<int>(std::min<std::int64_t>(timeoutMs, INT32_MAX)));
+  QEventLoop* outer = qt::currentWait;
+  qt::currentWait = &loop;
+  loop.exec();
+  qt::currentWait = outer;
+}
+
+void sleepMs(int ms) {
+  if (ms > 0) QThread::msleep(static_cast<unsigned long>(ms));
+}
+
+void screenSize(int& width, int& height) {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+  width = area.width();
+  height = area.height();
+}
+
+void endProcess(int exitCode) {
+  std::fflush(nullptr);
+  if (qt::application) {
+    QList<QPointer<QWidget>> windows;
+    for (QWidget* widget : QApplication::topLevelWidgets()) windows.append(widget);
+    for (const QPointer<QWidget>& widget : windows) delete widget.data();
+    qt::dropPixmapCache();
+    delete qt::application;
+    qt::application = nullptr;
+  }
+  std::exit(exitCode);
+}
+
+}  // namespace media::backend

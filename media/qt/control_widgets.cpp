@@ -1,0 +1,118 @@
+// Painting and clicks of the label, hyperlink, picture button and picture
+// control widgets. Each reads its text, colours and pictures from its record at
+// paint time, so the record stays the one source of truth.
+#include "media/qt/control_widgets.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "media/qt/qt_internal.h"
+
+namespace media::qt {
+namespace {
+
+Qt::Alignment labelAlignment(unsigned flags) {
+  Qt::Alignment alignment = Qt::AlignTop;
+  if (flags & LabelCentre) return alignment | Qt::AlignHCenter;
+  if (flags & LabelRight) return alignment | Qt::AlignRight;
+  return alignment | Qt::AlignLeft;
+}
+
+bool isLeftReleaseInside(const QWidget& widget, const QMouseEvent& event) {
+  return event.button() == Qt::LeftButton && widget.rect().contains(event.position().toPoint());
+}
+
+}  // namespace
+
+// A label lets mouse moves through to its window (Qt drops untracked moves over a
+// child instead of passing them on), as a static text does.
+StaticLabel::StaticLabel(int control, QWidget* parent) : QWidget(parent), control_(control) {
+  setMouseTracking(true);
+}
+
+QColor StaticLabel::textColour() const {
+  const ControlRecord* record = core::findControl(control_);
+  if (!isEnabled()) return palette().color(QPalette::Disabled, QPalette::WindowText);
+  return record && record->textColour >= 0 ? toQColor(record->textColour) : palette().color(QPalette::WindowText);
+}
+
+void StaticLabel::paintEvent(QPaintEvent*) {
+  const ControlRecord* record = core::findControl(control_);
+  if (!record) return;
+  StaticColours colours;
+  const bool answered = core::askStaticColours(record->window, control_, colours) != 0;
+  QPainter painter(this);
+  if (!(answered && colours.transparentBackground)) {
+    const QColor background =
+        record->backgroundColour >= 0 ? toQColor(record->backgroundColour) : palette().color(QPalette::Window);
+    painter.fillRect(rect(), background);
+  }
+  painter.setPen(answered && colours.textColour >= 0 ? toQColor(colours.textColour) : textColour());
+  painter.setFont(font());
+  int flags = labelAlignment(record->flags);
+  if (record->flags & LabelWrap) flags |= Qt::TextWordWrap;
+  painter.drawText(rect(), flags, QString::fromStdString(record->text));
+}
+
+LinkLabel::LinkLabel(int control, QWidget* parent) : StaticLabel(control, parent) {
+  setCursor(Qt::PointingHandCursor);
+}
+
+QColor LinkLabel::textColour() const {
+  const ControlRecord* record = core::findControl(control_);
+  if (record && record->hovered && record->hoverColour >= 0 && isEnabled()) return toQColor(record->hoverColour);
+  return StaticLabel::textColour();
+}
+
+void LinkLabel::setHovered(int hovered) {
+  if (ControlRecord* record = core::findControl(control_)) record->hovered = hovered;
+  update();
+}
+
+void LinkLabel::enterEvent(QEnterEvent* event) {
+  setHovered(1);
+  StaticLabel::enterEvent(event);
+}
+
+void LinkLabel::leaveEvent(QEvent* event) {
+  setHovered(0);
+  StaticLabel::leaveEvent(event);
+}
+
+void LinkLabel::mousePressEvent(QMouseEvent* event) { event->accept(); }
+
+void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
+  const ControlRecord* record = core::findControl(control_);
+  if (record && isLeftReleaseInside(*this, *event)) post(EventControl, record->window, control_, 0);
+  event->accept();
+}
+
+PictureButton::PictureButton(int control, QWidget* parent) : QAbstractButton(parent), control_(control) {}
+
+void PictureButton::paintEvent(QPaintEvent*) {
+  const ControlRecord* record = core::findControl(control_);
+  if (!record) return;
+  const Image* picture = isChecked() && record->pressedPicture ? record->pressedPicture : record->picture;
+  QPainter painter(this);
+  painter.drawPixmap(0, 0, pixmapOf(picture));
+}
+
+PictureLabel::PictureLabel(int control, QWidget* parent) : QFrame(parent), control_(control) {}
+
+void PictureLabel::paintEvent(QPaintEvent* event) {
+  QFrame::paintEvent(event);
+  const ControlRecord* record = core::findControl(control_);
+  if (!record) return;
+  QPainter painter(this);
+  painter.drawPixmap(contentsRect().topLeft(), pixmapOf(record->picture));
+}
+
+void PictureLabel::mousePressEvent(QMouseEvent* event) { event->accept(); }
+
+void PictureLabel::mouseReleaseEvent(QMouseEvent* event) {
+  const ControlRecord* record = core::findControl(control_);
+  if (record && isLeftReleaseInside(*this, *event)) post(EventControl, record->window, control_, 0);
+  event->accept();
+}
+
+}  // namespace media::qt

@@ -1,0 +1,208 @@
+// Pop-up menus, the toolbar and the tray icon. A menu item, a toolbar button
+// and a tray click each become one event: EventMenu with the item number, or
+// EventTray.
+#include <QAction>
+#include <QCursor>
+#include <QMenu>
+#include <QPointer>
+#include <QPainter>
+#include <QSystemTrayIcon>
+#include <QToolBar>
+#include <QToolButton>
+
+#include <algorithm>
+#include <map>
+
+#include "media/qt/qt_internal.h"
+#include "media/qt/window_widget.h"
+
+namespace media::qt {
+namespace {
+
+// The window a menu event is reported for while its menu is open.
+int menuOwner = -1;
+
+// Toolbars and tray icons by number, for the test driver.
+std::map<int, QPointer<QToolBar>> toolbarsByNumber;
+std::map<int, QPointer<QSystemTrayIcon>> traysByNumber;
+
+// A flat toolbar: the window's background shows through it and its buttons.
+class FlatToolbar : public QToolBar {
+ public:
+  explicit FlatToolbar(QWidget* parent) : QToolBar(parent) {}
+
+ protected:
+  void paintEvent(QPaintEvent*) override {}
+};
+
+QToolBar* toolbarOf(const ToolbarRecord& toolbar) { return static_cast<QToolBar*>(toolbar.native); }
+
+QAction* actionWithItem(const QList<QAction*>& actions, int item) {
+  for (QAction* action : actions)
+    if (!action->isSeparator() && action->data().toInt() == item) return action;
+  return nullptr;
+}
+
+// Button size within the width range; never smaller than the button needs.
+void sizeButtons(const ToolbarRecord& record, QToolBar& toolbar) {
+  for (QAction* action : toolbar.actions()) {
+    QWidget* button = toolbar.widgetForAction(action);
+    if (!button) continue;
+    const QSize needed = button->sizeHint();
+    int width = std::max(record.buttonWidth, needed.width());
+    if (record.minWidth > 0) width = std::max(width, record.minWidth);
+    if (record.maxWidth > 0) width = std::min(width, record.maxWidth);
+    button->setFixedSize(width, std::max(record.buttonHeight, needed.height()));
+  }
+  QWidget* window = toolbar.parentWidget();
+  toolbar.setGeometry(0, 0, window ? window->width() : toolbar.sizeHint().width(), toolbar.sizeHint().height());
+}
+
+QAction* menuAction(const MenuRecord& menu, int item) {
+  const auto* widget = static_cast<const QMenu*>(menu.native);
+  return widget ? actionWithItem(widget->actions(), item) : nullptr;
+}
+
+}  // namespace
+
+QSystemTrayIcon* trayIconOf(const TrayRecord& tray) { return static_cast<QSystemTrayIcon*>(tray.native); }
+
+QToolBar* toolbarWidget(int number) {
+  auto found = toolbarsByNumber.find(number);
+  return found == toolbarsByNumber.end() ? nullptr : found->second.data();
+}
+
+QAction* toolbarAction(int toolbar, int item) {
+  const QToolBar* widget = toolbarWidget(toolbar);
+  return widget ? actionWithItem(widget->actions(), item) : nullptr;
+}
+
+QSystemTrayIcon* trayIcon(int number) {
+  auto found = traysByNumber.find(number);
+  return found == traysByNumber.end() ? nullptr : found->second.data();
+}
+
+}  // namespace media::qt
+
+namespace media::backend {
+
+bool createMenu(MenuRecord& menu) {
+  auto* widget = new QMenu;
+  qt::trackNative(widget, menu.native);
+  updateMenu(menu);
+  return true;
+}
+
+void destroyMenu(MenuRecord& menu) {
+  auto* widget = static_cast<QMenu*>(menu.native);
+  menu.native = nullptr;
+  delete widget;
+}
+
+void updateMenu(MenuRecord& menu) {
+  auto* widget = static_cast<QMenu*>(menu.native);
+  if (!widget) return;
+  // Items are only ever appended: add those the widget does not have yet.
+  for (std::size_t i = static_cast<std::size_t>(widget->actions().size()); i < menu.items.size(); ++i) {
+    const MenuItem& entry = menu.items[i];
+    if (entry.item < 0) {
+      widget->addSeparator();
+      continue;
+    }
+    QAction* action = widget->addAction(QString::fromStdString(entry.text));
+    action->setData(entry.item);
+    const int item = entry.item;
+    QObject::connect(action, &QAction::triggered, [item] { qt::post(EventMenu, qt::menuOwner, item); });
+  }
+}
+
+void showMenu(MenuRecord& menu, const WindowRecord& owner) {
+  auto* widget = static_cast<QMenu*>(menu.native);
+  if (!widget) return;
+  qt::menuOwner = owner.number;
+  qt::TestHooks& hooks = qt::testHooks();
+  if (hooks.active) {
+    // The test driver stands in for the user: the queued choice for this menu, if any.
+    auto choice = std::find_if(hooks.menuChoices.begin(), hooks.menuChoices.end(),
+                               [&](const qt::TestHooks::MenuChoice& c) { return c.menu == menu.number; });
+    if (choice != hooks.menuChoices.end()) {
+      if (QAction* action = qt::menuAction(menu, choice->item)) action->trigger();
+      hooks.menuChoices.erase(choice);
+    }
+    return;
+  }
+  widget->exec(QCursor::pos());
+}
+
+bool createToolbar(ToolbarRecord& toolbar) {
+  qt::WindowWidget* window = qt::windowWidget(toolbar.window);
+  if (!window) return false;
+  auto* widget = new qt::FlatToolbar(window);
+  widget->setMovable(false);
+  widget->setFloatable(false);
+  const int icon = toolbar.flags & ToolbarLargeIcons ? 24 : 16;
+  widget->setIconSize(QSize(icon, icon));
+  qt::trackNative(widget, toolbar.native);
+  qt::toolbarsByNumber[toolbar.number] = widget;
+  updateToolbar(toolbar);
+  widget->show();
+  return true;
+}
+
+void destroyToolbar(ToolbarRecord& toolbar) {
+  QToolBar* widget = qt::toolbarOf(toolbar);
+  toolbar.native = nullptr;
+  delete widget;
+}
+
+void updateToolbar(ToolbarRecord& toolbar) {
+  QToolBar* widget = qt::toolbarOf(toolbar);
+  if (!widget) return;
+  const int window = toolbar.window;
+  for (std::size_t i = static_cast<std::size_t>(widget->actions().size()); i < toolbar.buttons.size(); ++i) {
+    const int item = toolbar.buttons[i].item;
+    QAction* action = widget->addAction(QString());
+    action->setData(item);
+    QObject::connect(action, &QAction::triggered, [window, item] { qt::post(EventMenu, window, item); });
+  }
+  const QList<QAction*> actions = widget->actions();
+  for (std::size_t i = 0; i < toolbar.buttons.size() && i < static_cast<std::size_t>(actions.size()); ++i) {
+    const ToolbarButton& button = toolbar.buttons[i];
+    actions[static_cast<qsizetype>(i)]->setIcon(QIcon(qt::pixmapOf(button.picture)));
+    actions[static_cast<qsizetype>(i)]->setToolTip(QString::fromStdString(button.toolTip));
+    actions[static_cast<qsizetype>(i)]->setEnabled(!button.disabled);
+  }
+  qt::sizeButtons(toolbar, *widget);
+}
+
+bool trayAvailable() { return QSystemTrayIcon::isSystemTrayAvailable(); }
+
+bool createTray(TrayRecord& tray) {
+  auto* icon = new QSystemTrayIcon;
+  const int window = tray.window, number = tray.number;
+  QObject::connect(icon, &QSystemTrayIcon::activated, [window, number](QSystemTrayIcon::ActivationReason reason) {
+    if (reason == QSystemTrayIcon::Trigger) qt::post(EventTray, window, number);
+  });
+  qt::trackNative(icon, tray.native);
+  qt::traysByNumber[tray.number] = icon;
+  updateTray(tray);
+  return true;
+}
+
+void destroyTray(TrayRecord& tray) {
+  QSystemTrayIcon* icon = qt::trayIconOf(tray);
+  tray.native = nullptr;
+  if (!icon) return;
+  icon->hide();
+  delete icon;
+}
+
+void updateTray(TrayRecord& tray) {
+  QSystemTrayIcon* icon = qt::trayIconOf(tray);
+  if (!icon) return;
+  icon->setIcon(QIcon(qt::pixmapOf(tray.picture)));
+  icon->setToolTip(QString::fromStdString(tray.toolTip));
+  if (QSystemTrayIcon::isSystemTrayAvailable()) icon->show();
+}
+
+}  // namespace media::backend

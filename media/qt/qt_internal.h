@@ -1,0 +1,78 @@
+// Internal declarations shared by the files of the Qt back end: posting events
+// to the core (which also ends the current wait), colour and picture
+// conversion, looking up the widget behind a record, and the few hooks the
+// test driver uses. A record's native pointer is the toolkit's own object
+// (QWidget, QMenu, QSystemTrayIcon, QFont); when Qt deletes a widget on its own
+// (its parent went first), the record's pointer is cleared.
+#pragma once
+
+#include <QColor>
+#include <QPixmap>
+#include <QWidget>
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "media/backend.h"
+#include "media/records.h"
+
+class QAction;
+class QKeySequence;
+class QSystemTrayIcon;
+class QToolBar;
+
+namespace media::qt {
+
+// Queues the event in the core and wakes waitNative.
+void post(int kind, int window, int object, int type = 0);
+
+// Colours are red + green*256 + blue*65536.
+QColor toQColor(int colour);
+
+// The picture of a core image, converted once and cached until the image
+// changes or goes away. A null pixmap for a null image.
+QPixmap pixmapOf(const Image* image);
+void dropPixmapCache();
+
+// The font of a font number, or the default control font for -1 or a free number.
+QFont fontOf(int font);
+
+// Keeps record.native in step with the object's life: cleared when Qt deletes it.
+void trackNative(QObject* object, void*& native);
+
+class WindowWidget;
+WindowWidget* windowWidget(const WindowRecord& window);
+WindowWidget* windowWidget(int window);
+QWidget* controlWidget(int control);
+// The widget a control's children are placed in: the window, a tab page or the
+// scrolling area's inner widget.
+QWidget* containerWidget(const ControlRecord& control);
+
+// Menu items, toolbar buttons, tray icons and shortcuts, for the test driver.
+QAction* toolbarAction(int toolbar, int item);
+QToolBar* toolbarWidget(int number);
+QSystemTrayIcon* trayIcon(int number);
+QKeySequence shortcutSequence(int key);
+
+// Test driver support. The driver's own file installs it when a test links it;
+// the program never does, and then boxes, menus and documents are real.
+struct TestHooks {
+  bool active = false;
+  std::deque<int> boxAnswers;
+  struct Box {
+    std::string caption, text;
+    int kind = 0;
+  };
+  std::vector<Box> boxesShown;
+  std::vector<std::string> documentsOpened;
+  struct MenuChoice {
+    int menu = -1, item = -1;
+  };
+  std::deque<MenuChoice> menuChoices;
+  int framesPresented = 0;
+  int mouseMovesPosted = 0;
+};
+TestHooks& testHooks();
+
+}  // namespace media::qt

@@ -1,0 +1,212 @@
+// The test driver on the Qt back end. Input goes through the widgets as the
+// user's would: buttons are clicked, sliders and tabs moved, the cursor is
+// placed with QCursor::setPos and mouse events are sent to the widget under
+// it, so the back end's own handlers write the records and post the events.
+// Linking this file into a test makes message boxes, pop-up menus and opened
+// documents answer from the driver's queues instead of a person and a desktop.
+#include "media/testing.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QCursor>
+#include <QMouseEvent>
+#include <QSlider>
+#include <QSystemTrayIcon>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "media/qt/qt_internal.h"
+#include "media/qt/surface_widget.h"
+#include "media/qt/window_widget.h"
+
+namespace media::qt {
+namespace {
+
+[[maybe_unused]] const bool driverLinked = [] {
+  testHooks().active = true;
+  return true;
+}();
+
+bool windowTakesInput(int window) {
+  const WindowRecord* record = core::findWindow(window);
+  return record && record->native && !record->hidden && !record->disabled;
+}
+
+// The control record and widget when the user could reach it, else nullptr.
+QWidget* reachableControl(int control) {
+  const ControlRecord* record = core::findControl(control);
+  if (!record || record->hidden || record->disabled || !windowTakesInput(record->window)) return nullptr;
+  return static_cast<QWidget*>(record->native);
+}
+
+void pump() {
+  for (int i = 0; i < 3; ++i) QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void sendMouse(QWidget& target, QEvent::Type type, const QPoint& local, Qt::MouseButton button,
+               Qt::MouseButtons buttons) {
+  QMouseEvent event(type, QPointF(local), QPointF(target.mapToGlobal(local)), button, buttons, Qt::NoModifier);
+  QApplication::sendEvent(&target, &event);
+}
+
+// The widget the mouse would hit at a client point of the window, and the point in its coordinates.
+QWidget& hitWidget(WindowWidget& window, const QPoint& point, QPoint& local) {
+  QWidget* child = window.childAt(point);
+  QWidget& target = child ? *child : window;
+  local = target.mapFrom(&window, point);
+  return target;
+}
+
+void clickAt(QWidget& widget, const QPoint& local) {
+  sendMouse(widget, QEvent::MouseButtonPress, local, Qt::LeftButton, Qt::LeftButton);
+  sendMouse(widget, QEvent::MouseButtonRelease, local, Qt::LeftButton, Qt::NoButton);
+}
+
+SurfaceWidget* surface() {
+  for (QWidget* widget : QApplication::allWidgets())
+    if (auto* found = dynamic_cast<SurfaceWidget*>(widget)) return found;
+  return nullptr;
+}
+
+}  // namespace
+}  // namespace media::qt
+
+namespace media::testing {
+
+using namespace media::qt;
+
+int clickControl(int control) {
+  QWidget* widget = reachableControl(control);
+  if (!widget) return 0;
+  if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+    button->click();
+  } else {
+    clickAt(*widget, widget->rect().center());
+  }
+  pump();
+  return 1;
+}
+
+int changeControl(int control, int state) {
+  QWidget* widget = reachableControl(control);
+  if (!widget) return 0;
+  ControlRecord* record = core::findControl(control);
+  if (auto* slider = qobject_cast<QSlider*>(widget)) {
+    slider->setValue(state);
+  } else if (auto* tabs = qobject_cast<QTabWidget*>(widget)) {
+    if (state < 0 || state >= tabs->count()) return 0;
+    tabs->setCurrentIndex(state);
+  } else if (auto* button = qobject_cast<QAbstractButton*>(widget); button && button->isCheckable()) {
+    button->setChecked(state != 0);
+    record->state = state ? 1 : 0;
+    post(EventControl, record->window, control, 1);
+  } else {
+    return 0;
+  }
+  pump();
+  return 1;
+}
+
+int moveMouse(int window, int x, int y) {
+  WindowWidget* widget = windowWidget(window);
+  if (!widget || !windowTakesInput(window)) return 0;
+  const QPoint point(x, y);
+  const int movesBefore = testHooks().mouseMovesPosted;
+  QCursor::setPos(widget->mapToGlobal(point));
+  pump();
+  // Where the platform does not turn a cursor move into a mouse event, send one.
+  if (testHooks().mouseMovesPosted == movesBefore && widget->rect().contains(point)) {
+    QPoint local;
+    QWidget& target = hitWidget(*widget, point, local);
+    sendMouse(target, QEvent::MouseMove, local, Qt::NoButton, Qt::NoButton);
+  }
+  return 1;
+}
+
+int leftClick(int window, int x, int y) {
+  if (!moveMouse(window, x, y)) return 0;
+  WindowWidget* widget = windowWidget(window);
+  const QPoint point(x, y);
+  if (!widget->rect().contains(point)) return 1;
+  QPoint local;
+  clickAt(hitWidget(*widget, point, local), local);
+  pump();
+  return 1;
+}
+
+int pressShortcut(int window, int key) {
+  WindowWidget* widget = windowWidget(window);
+  const QKeySequence sequence = shortcutSequence(key);
+  if (!widget || !windowTakesInput(window) || sequence.isEmpty()) return 0;
+  for (QAction* action : widget->actions()) {
+    if (action->shortcut() != sequence || !action->isEnabled()) continue;
+    action->trigger();
+    pump();
+    return 1;
+  }
+  return 0;
+}
+
+int chooseMenuItem(int menu, int item) {
+  testHooks().menuChoices.push_back({menu, item});
+  return 1;
+}
+
+int clickToolbarButton(int toolbar, int item) {
+  QToolBar* bar = toolbarWidget(toolbar);
+  QAction* action = toolbarAction(toolbar, item);
+  auto* button = bar && action ? qobject_cast<QToolButton*>(bar->widgetForAction(action)) : nullptr;
+  if (!button || !button->isEnabled() || !action->isEnabled()) return 0;
+  button->click();
+  pump();
+  return 1;
+}
+
+int clickTrayIcon(int number) {
+  QSystemTrayIcon* icon = trayIcon(number);
+  if (!icon) return 0;
+  emit icon->activated(QSystemTrayIcon::Trigger);
+  return 1;
+}
+
+int requestClose(int window) {
+  WindowWidget* widget = windowWidget(window);
+  if (!widget || !windowTakesInput(window)) return 0;
+  widget->close();
+  pump();
+  return 1;
+}
+
+void answerMessageBox(int button) { testHooks().boxAnswers.push_back(button); }
+
+std::vector<ShownMessageBox> shownMessageBoxes() {
+  std::vector<ShownMessageBox> boxes;
+  for (const TestHooks::Box& box : testHooks().boxesShown) boxes.push_back({box.caption, box.text, box.kind});
+  return boxes;
+}
+
+std::vector<std::string> openedDocuments() { return testHooks().documentsOpened; }
+
+int presentedFrameCount() { return testHooks().framesPresented; }
+
+// The surface as it paints itself, at one image pixel per screen pixel.
+Frame lastPresentedFrame() {
+  Frame frame;
+  SurfaceWidget* widget = surface();
+  if (!widget || testHooks().framesPresented == 0) return frame;
+  QImage painted(widget->size(), QImage::Format_ARGB32);
+  painted.fill(Qt::transparent);
+  widget->render(&painted, QPoint(), QRegion(), QWidget::DrawChildren);
+  frame.width = painted.width();
+  frame.height = painted.height();
+  frame.pixels.resize(static_cast<std::size_t>(frame.width) * frame.height);
+  for (int y = 0; y < frame.height; ++y) {
+    const auto* row = reinterpret_cast<const std::uint32_t*>(painted.constScanLine(y));
+    std::copy(row, row + frame.width, frame.pixels.begin() + static_cast<std::ptrdiff_t>(y) * frame.width);
+  }
+  return frame;
+}
+
+}  // namespace media::testing

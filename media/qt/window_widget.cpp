@@ -1,0 +1,78 @@
+// Painting and input translation of the layer's top-level windows.
+#include "media/qt/window_widget.h"
+
+#include <QCloseEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "media/qt/qt_internal.h"
+
+namespace media::qt {
+
+WindowWidget::WindowWidget(int number, QWidget* owner, Qt::WindowFlags flags)
+    : QWidget(owner, flags), number_(number) {
+  setMouseTracking(true);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void WindowWidget::paintDirtyNow() {
+  if (dirty_.isEmpty()) return;
+  const QRegion region = dirty_;
+  dirty_ = QRegion();
+  repaint(region);
+}
+
+void WindowWidget::paintEvent(QPaintEvent* event) {
+  const WindowRecord* record = core::findWindow(number_);
+  QPainter painter(this);
+  const QColor colour = record && record->colour >= 0 ? toQColor(record->colour) : palette().color(QPalette::Window);
+  painter.fillRect(event->rect(), colour);
+  if (record && record->background) painter.drawPixmap(0, 0, pixmapOf(record->background));
+  dirty_ -= event->region();
+  if (erasePending_) {
+    erasePending_ = false;
+    post(EventRepaint, number_, -1);
+  }
+}
+
+void WindowWidget::closeEvent(QCloseEvent* event) {
+  event->ignore();
+  post(EventCloseWindow, number_, -1);
+}
+
+void WindowWidget::mouseMoveEvent(QMouseEvent* event) {
+  post(EventMouseMove, number_, -1);
+  event->accept();
+}
+
+void WindowWidget::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    post(EventLeftClick, number_, -1);
+  event->accept();
+}
+
+void WindowWidget::showEvent(QShowEvent* event) {
+  requestErase();
+  QWidget::showEvent(event);
+}
+
+// The core centres owned windows on the owner's client position, so keep it current.
+void WindowWidget::moveEvent(QMoveEvent* event) {
+  if (WindowRecord* record = core::findWindow(number_)) {
+    const QPoint client = mapToGlobal(QPoint(0, 0));
+    record->client.x = client.x();
+    record->client.y = client.y();
+  }
+  QWidget::moveEvent(event);
+}
+
+// Coming back from minimised exposes the whole window again.
+void WindowWidget::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::WindowStateChange && !isMinimized()) {
+    requestErase();
+    update();
+  }
+  QWidget::changeEvent(event);
+}
+
+}  // namespace media::qt
