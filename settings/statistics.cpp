@@ -1,2 +1,140 @@
-// Statistics of tournament games per level (filled in with the statistics work).
+// The statistics of tournament games per level: loading the stored figures at
+// start-up, recording won and lost games with their streaks, and filling the
+// statistics window. Works on the configuration file the caller has opened.
 #include "settings/statistics.h"
+
+#include <cstdint>
+#include <limits>
+#include <string>
+
+#include "engine/engine.h"
+#include "settings/config_file.h"
+#include "settings/game_settings.h"
+#include "settings/statistics_window.h"
+#include "shell/app_state.h"
+
+namespace {
+
+
+// A count edited by hand to the largest value stays there instead of wrapping.
+void countOne(std::int32_t& count) {
+  if (count < std::numeric_limits<std::int32_t>::max()) ++count;
+}
+
+GameStatistics& record(int levelIndex) {
+  if (App.Statistics.size() < 2) App.Statistics.resize(2);
+  GameStatistics& r = App.Statistics[static_cast<std::size_t>(levelIndex)];
+  // Recording before the start-up load must still go to the level's own group.
+  if (r.groupName.empty()) r.groupName = StatisticsGroups[levelIndex];
+  return r;
+}
+
+void loadStoredFields(int levelIndex) {
+  GameStatistics& r = record(levelIndex);
+  ConfigFile::selectGroup(StatisticsGroups[levelIndex]);
+  r.allWon = ConfigFile::readInt("OA_Won", 0);
+  r.allLost = ConfigFile::readInt("OA_Lost", 0);
+  r.longestWinStreak = ConfigFile::readInt("ST_Won", 0);
+  r.longestLossStreak = ConfigFile::readInt("ST_Lost", 0);
+  r.groupName = StatisticsGroups[levelIndex];
+}
+
+// Won and lost are mirror images: the counts of one kind of result, the other
+// kind's current streak, and the key names of that kind.
+struct ResultFields {
+  std::int32_t& sinceStart;
+  std::int32_t& all;
+  std::int32_t& currentStreak;
+  std::int32_t& otherCurrentStreak;
+  std::int32_t& longestStreak;
+  const char* allKey;
+  const char* streakKey;
+};
+
+void recordResult(GameStatistics& r, const ResultFields& f) {
+  ConfigFile::selectGroup(r.groupName);
+  countOne(f.sinceStart);
+  countOne(f.all);
+  ConfigFile::writeInt(f.allKey, f.all);
+  countOne(f.currentStreak);
+  f.otherCurrentStreak = 0;
+  if (f.longestStreak < f.currentStreak) {
+    f.longestStreak = f.currentStreak;
+    ConfigFile::writeInt(f.streakKey, f.currentStreak);
+  }
+}
+
+std::string share(std::int32_t part, std::int32_t other) {
+  return ProgressText(static_cast<double>(part), static_cast<double>(part) + static_cast<double>(other));
+}
+
+std::string sum(std::int32_t a, std::int32_t b) {
+  return std::to_string(static_cast<std::int64_t>(a) + static_cast<std::int64_t>(b));
+}
+
+void fillTab(int levelIndex) {
+  const StatisticsTab& tab = StatisticsControls.tabs[levelIndex];
+  const GameStatistics& r = record(levelIndex);
+  ConfigFile::selectGroup(StatisticsGroups[levelIndex]);
+  const std::int32_t won = ConfigFile::readInt("OA_Won", 0);
+  const std::int32_t lost = ConfigFile::readInt("OA_Lost", 0);
+  media::setControlText(tab.totalFrame, "Total Number of Games: " + sum(won, lost));
+  media::setControlText(tab.allWon, std::to_string(won));
+  media::setControlText(tab.allWonShare, "(" + share(won, lost) + ")");
+  media::setControlText(tab.allLost, std::to_string(lost));
+  media::setControlText(tab.allLostShare, " (" + share(lost, won) + ")");
+
+  const std::int32_t sessionWon = r.wonSinceStart, sessionLost = r.lostSinceStart;
+  media::setControlText(tab.sessionFrame, "Current Session: " + sum(sessionWon, sessionLost));
+  media::setControlText(tab.sessionWon, std::to_string(sessionWon));
+  media::setControlText(tab.sessionWonShare, "(" + share(sessionWon, sessionLost) + ")");
+  media::setControlText(tab.sessionLost, std::to_string(sessionLost));
+  media::setControlText(tab.sessionLostShare, " (" + share(sessionLost, sessionWon) + ")");
+
+  media::setControlText(tab.longestWon, std::to_string(ConfigFile::readInt("ST_Won", 0)));
+  media::setControlText(tab.longestLost, std::to_string(ConfigFile::readInt("ST_Lost", 0)));
+  if (r.currentWinStreak != 0) {
+    media::setControlText(tab.current, std::to_string(r.currentWinStreak));
+    media::setControlText(tab.currentKind, "(Won)");
+  } else if (r.currentLossStreak != 0) {
+    media::setControlText(tab.current, std::to_string(r.currentLossStreak));
+    media::setControlText(tab.currentKind, "(Lost)");
+  } else {
+    media::setControlText(tab.current, "0");
+    media::setControlText(tab.currentKind, " ");
+  }
+}
+
+}  // namespace
+
+void statisticsAction(int code) {
+  ConfigFile::selectGroup("Settings");
+  const int levelIndex = ConfigFile::readInt("Size", 36) == 36 ? 0 : 1;
+  ConfigFile::readString("Mode", "P");
+
+  switch (code) {
+    case StartUpLoad:
+      ensureDefaultSettings(App.SoundAvailable);
+      loadStoredFields(0);
+      loadStoredFields(1);
+      break;
+    case FillWindow:
+      fillTab(0);
+      fillTab(1);
+      media::setControlState(StatisticsControls.tabPanel, levelIndex);
+      break;
+    case StatisticsWon: {
+      GameStatistics& r = record(levelIndex);
+      recordResult(r, {r.wonSinceStart, r.allWon, r.currentWinStreak, r.currentLossStreak, r.longestWinStreak,
+                       "OA_Won", "ST_Won"});
+      break;
+    }
+    case StatisticsLost: {
+      GameStatistics& r = record(levelIndex);
+      recordResult(r, {r.lostSinceStart, r.allLost, r.currentLossStreak, r.currentWinStreak, r.longestLossStreak,
+                       "OA_Lost", "ST_Lost"});
+      break;
+    }
+    default: break;
+  }
+}
