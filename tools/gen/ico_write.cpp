@@ -1,0 +1,58 @@
+// The icon file: ICONDIR, one ICONDIRENTRY, then a BITMAPINFOHEADER whose
+// height counts both the colour rows and the mask rows, the bottom-up BGR
+// rows and the 1-bit mask rows (each padded to four bytes).
+#include "ico_write.h"
+
+namespace gen {
+namespace {
+
+void put16(std::vector<unsigned char>& o, unsigned v) { o.insert(o.end(), {std::uint8_t(v), std::uint8_t(v >> 8)}); }
+void put32(std::vector<unsigned char>& o, unsigned v) {
+  o.insert(o.end(), {std::uint8_t(v), std::uint8_t(v >> 8), std::uint8_t(v >> 16), std::uint8_t(v >> 24)});
+}
+
+}  // namespace
+
+std::vector<unsigned char> encodeIco(const Raster& source, Rgba background) {
+  Raster flat = flatten(source, background);
+  avoidForbidden(flat);
+  const int w = flat.width, h = flat.height;
+  const unsigned colourStride = (w * 3 + 3) / 4 * 4, maskStride = ((w + 31) / 32) * 4;
+  const unsigned imageBytes = 40 + colourStride * h + maskStride * h;
+  std::vector<unsigned char> o;
+  put16(o, 0);  // reserved
+  put16(o, 1);  // type: icon
+  put16(o, 1);  // one image
+  o.push_back(std::uint8_t(w));
+  o.push_back(std::uint8_t(h));
+  o.push_back(0);  // no palette
+  o.push_back(0);
+  put16(o, 1);   // planes
+  put16(o, 24);  // bits per pixel
+  put32(o, imageBytes);
+  put32(o, 6 + 16);
+  put32(o, 40);
+  put32(o, w);
+  put32(o, h * 2);
+  put16(o, 1);
+  put16(o, 24);
+  put32(o, 0);  // no compression
+  put32(o, colourStride * h + maskStride * h);
+  put32(o, 0);
+  put32(o, 0);
+  put32(o, 0);
+  put32(o, 0);
+  for (int y = h - 1; y >= 0; --y) {
+    for (int x = 0; x < w; ++x) o.insert(o.end(), {flat.at(x, y).b, flat.at(x, y).g, flat.at(x, y).r});
+    o.resize(o.size() + colourStride - w * 3, 0);
+  }
+  for (int y = h - 1; y >= 0; --y) {
+    std::vector<unsigned char> row(maskStride, 0);
+    for (int x = 0; x < w; ++x)
+      if (source.at(x, y).a < 128) row[x / 8] |= std::uint8_t(0x80 >> (x % 8));
+    o.insert(o.end(), row.begin(), row.end());
+  }
+  return o;
+}
+
+}  // namespace gen

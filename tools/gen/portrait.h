@@ -1,0 +1,49 @@
+// The description of one portrait: palette, hairstyle, clothes, setting and
+// pose. The twelve portraits differ only in these choices.
+#pragma once
+
+#include "draw.h"
+
+namespace gen {
+
+enum class Hair { LongStraight, Bob, Ponytail, TwinTails, LongWavy, Bun, Pixie, Braid };
+enum class Fringe { Blunt, SideSwept, Parted };
+enum class Neckline { Round, Vee, Collar, Straps };
+enum class Setting { Bokeh, Stripes, Flowers, Stars, Sunset, Dots, Leaves, Hearts };
+enum class Extra { None, Flower, Bow, Headband, Earrings, Beret, Glasses };
+
+struct PortraitLook {
+  Colour backgroundTop, backgroundBottom, backgroundAccent;
+  Setting setting;
+  Colour skin;
+  Colour hair;
+  Hair hairStyle;
+  Fringe fringe;
+  Colour eyes;
+  Colour lips;
+  Colour clothes, clothesAccent;
+  Neckline neckline;
+  Extra extra;
+  Colour extraColour;
+  double tilt;     // degrees, positive leans the head to the right
+  double shiftX;   // head offset from the centre, in pixels
+  double smile;    // 0 calm .. 1 broad
+  double eyeLook;  // iris offset, -1 left .. 1 right
+};
+
+const PortraitLook& portraitLook(int number);  // 1..12
+
+// Drawing stages, in painting order; coordinates are the picture's own.
+void paintSetting(cairo_t* cr, const PortraitLook& look, int seed);
+void paintBackHair(cairo_t* cr, const PortraitLook& look);
+void paintBody(cairo_t* cr, const PortraitLook& look);
+void paintFace(cairo_t* cr, const PortraitLook& look);
+void paintFrontHair(cairo_t* cr, const PortraitLook& look);
+void paintExtra(cairo_t* cr, const PortraitLook& look);
+
+// The head's local frame: origin between the eyes, rotated by the tilt.
+void enterHead(cairo_t* cr, const PortraitLook& look);
+constexpr double HeadX = 144, HeadY = 178;
+constexpr double FaceHalfWidth = 56;
+
+}  // namespace gen

@@ -1,0 +1,239 @@
+// The portraits' face, neck and clothes.
+#include "portrait.h"
+
+#include <cmath>
+#include <initializer_list>
+
+namespace gen {
+namespace {
+
+constexpr double W = FaceHalfWidth;
+
+void facePath(cairo_t* cr) {
+  cairo_new_path(cr);
+  cairo_move_to(cr, 0, -80);
+  cairo_curve_to(cr, -34, -80, -W, -62, -W, -20);
+  cairo_curve_to(cr, -W, 18, -46, 54, -24, 74);
+  cairo_curve_to(cr, -14, 82, -6, 86, 0, 86);
+  cairo_curve_to(cr, 6, 86, 14, 82, 24, 74);
+  cairo_curve_to(cr, 46, 54, W, 18, W, -20);
+  cairo_curve_to(cr, W, -62, 34, -80, 0, -80);
+  cairo_close_path(cr);
+}
+
+void eyeOutline(cairo_t* cr, double s) {
+  cairo_new_path(cr);
+  cairo_move_to(cr, s * 9, 6);
+  cairo_curve_to(cr, s * 15, -7, s * 30, -9, s * 37, 1);
+  cairo_curve_to(cr, s * 31, 12, s * 16, 14, s * 9, 6);
+  cairo_close_path(cr);
+}
+
+void upperLid(cairo_t* cr, double s) {
+  cairo_new_path(cr);
+  cairo_move_to(cr, s * 8, 7);
+  cairo_curve_to(cr, s * 15, -7, s * 30, -9, s * 37, 1);
+  cairo_line_to(cr, s * 41, -3);
+}
+
+void eye(cairo_t* cr, const PortraitLook& look, double s) {
+  const double ix = s * 23 + look.eyeLook * 3, iy = 3.5;
+  eyeOutline(cr, s);
+  cairo_set_source_rgb(cr, 0.98, 0.97, 0.96);
+  cairo_fill_preserve(cr);
+  cairo_save(cr);
+  cairo_clip(cr);
+  cairo_pattern_t* p = cairo_pattern_create_radial(ix, iy + 3, 1, ix, iy, 9.5);
+  const Colour e = look.eyes, hi = lighter(e, 0.4), lo = darker(e, 0.5);
+  cairo_pattern_add_color_stop_rgb(p, 0, hi.r, hi.g, hi.b);
+  cairo_pattern_add_color_stop_rgb(p, 0.65, e.r, e.g, e.b);
+  cairo_pattern_add_color_stop_rgb(p, 1, lo.r, lo.g, lo.b);
+  cairo_set_source(cr, p);
+  cairo_arc(cr, ix, iy, 9.5, 0, 2 * M_PI);
+  cairo_fill(cr);
+  cairo_pattern_destroy(p);
+  ellipse(cr, ix, iy, 4.3, 4.6);
+  setColour(cr, darker(e, 0.82));
+  cairo_fill(cr);
+  upperLid(cr, s);
+  cairo_set_line_width(cr, 6);
+  cairo_set_source_rgba(cr, 0.2, 0.1, 0.1, 0.25);
+  cairo_stroke(cr);
+  ellipse(cr, ix - 3.2, iy - 3.2, 2.6, 2.6);
+  cairo_set_source_rgba(cr, 1, 1, 1, 0.95);
+  cairo_fill(cr);
+  ellipse(cr, ix + 3, iy + 3.5, 1.3, 1.3);
+  cairo_set_source_rgba(cr, 1, 1, 1, 0.8);
+  cairo_fill(cr);
+  cairo_restore(cr);
+  // Lashes, lower lid and crease.
+  upperLid(cr, s);
+  cairo_set_line_width(cr, 2.8);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+  cairo_set_source_rgb(cr, 0.16, 0.1, 0.09);
+  cairo_stroke(cr);
+  strokeCurve(cr, s * 14, 11, s * 20, 14, s * 28, 13, s * 34, 6, 1, hex(0x4d261f), 0.45);
+  strokeCurve(cr, s * 13, -4, s * 19, -12, s * 29, -13, s * 35, -6, 1, hex(0x592e26), 0.3);
+  // Brow.
+  strokeCurve(cr, s * 10, -19, s * 18, -27, s * 28, -28, s * 37, -21, 2.6, darker(look.hair, 0.35), 0.85);
+}
+
+void mouth(cairo_t* cr, const PortraitLook& look) {
+  const double w = 11 + look.smile * 4, curve = 3 + look.smile * 5;
+  cairo_new_path(cr);
+  cairo_move_to(cr, -w * 0.75, 51);
+  cairo_curve_to(cr, -w * 0.3, 58 + look.smile * 3, w * 0.3, 58 + look.smile * 3, w * 0.75, 51);
+  cairo_curve_to(cr, w * 0.3, 52 + curve * 0.5, -w * 0.3, 52 + curve * 0.5, -w * 0.75, 51);
+  setColour(cr, look.lips, 0.85);
+  cairo_fill(cr);
+  cairo_new_path(cr);
+  cairo_move_to(cr, -w, 48);
+  cairo_curve_to(cr, -w * 0.5, 48 + curve, w * 0.5, 48 + curve, w, 48);
+  cairo_set_line_width(cr, 1.7);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  setColour(cr, darker(look.lips, 0.45));
+  cairo_stroke(cr);
+  ellipse(cr, -2, 54.5 + look.smile * 1.5, 3, 1.2);
+  cairo_set_source_rgba(cr, 1, 1, 1, 0.35);
+  cairo_fill(cr);
+}
+
+}  // namespace
+
+void paintBody(cairo_t* cr, const PortraitLook& look) {
+  const double cx = HeadX + look.shiftX * 0.5, neckTop = HeadY + 50, base = HeadY + 118;
+  // Neck, with the chin's shadow.
+  cairo_rectangle(cr, cx - 21, neckTop, 42, base - neckTop + 20);
+  setColour(cr, darker(look.skin, 0.06));
+  cairo_fill(cr);
+  ellipse(cr, cx, neckTop + 30, 24, 16);
+  setColour(cr, darker(look.skin, 0.25), 0.35);
+  cairo_fill(cr);
+  // Shoulders and chest.
+  cairo_new_path(cr);
+  cairo_move_to(cr, 6, 432);
+  cairo_curve_to(cr, 10, 340, 50, base + 8, cx - 22, base - 4);
+  cairo_line_to(cr, cx + 22, base - 4);
+  cairo_curve_to(cr, 238, base + 8, 278, 340, 282, 432);
+  cairo_close_path(cr);
+  fillVertical(cr, base, 432, look.skin, darker(look.skin, 0.12));
+  // The dress, with its neckline cut out.
+  cairo_new_path(cr);
+  double trimTop = base + 22;
+  switch (look.neckline) {
+    case Neckline::Straps:
+      trimTop = 372;
+      cairo_move_to(cr, 0, 432);
+      cairo_line_to(cr, 16, 380);
+      cairo_curve_to(cr, 70, 360, 110, trimTop + 10, cx, trimTop);
+      cairo_curve_to(cr, 178, trimTop + 10, 218, 360, 272, 380);
+      cairo_line_to(cr, 288, 432);
+      break;
+    case Neckline::Vee:
+      cairo_move_to(cr, 0, 432);
+      cairo_curve_to(cr, 6, 350, 36, base + 16, cx - 40, base + 6);
+      cairo_line_to(cr, cx, base + 70);
+      cairo_line_to(cr, cx + 40, base + 6);
+      cairo_curve_to(cr, 252, base + 16, 282, 350, 288, 432);
+      break;
+    default:
+      cairo_move_to(cr, 0, 432);
+      cairo_curve_to(cr, 6, 350, 36, base + 16, cx - 44, base + 4);
+      cairo_curve_to(cr, cx - 30, base + 30, cx + 30, base + 30, cx + 44, base + 4);
+      cairo_curve_to(cr, 252, base + 16, 282, 350, 288, 432);
+      break;
+  }
+  cairo_close_path(cr);
+  cairo_save(cr);
+  cairo_clip_preserve(cr);
+  fillVertical(cr, base, 432, lighter(look.clothes, 0.15), darker(look.clothes, 0.25));
+  // Soft folds.
+  cairo_set_line_width(cr, 6);
+  for (int i = 0; i < 3; ++i) {
+    cairo_move_to(cr, 60 + i * 80, 432);
+    cairo_curve_to(cr, 70 + i * 78, 400, 80 + i * 70, 380, 90 + i * 55, 360);
+  }
+  setColour(cr, darker(look.clothes, 0.3), 0.18);
+  cairo_stroke(cr);
+  cairo_restore(cr);
+  if (look.neckline == Neckline::Straps) {
+    cairo_set_line_width(cr, 5);
+    setColour(cr, look.clothes);
+    cairo_move_to(cr, 92, trimTop + 4);
+    cairo_line_to(cr, 84, base + 22);
+    cairo_move_to(cr, 196, trimTop + 4);
+    cairo_line_to(cr, 204, base + 22);
+    cairo_stroke(cr);
+  }
+  if (look.neckline == Neckline::Collar) {
+    for (double s : {-1.0, 1.0}) {
+      cairo_new_path(cr);
+      cairo_move_to(cr, cx + s * 4, base + 26);
+      cairo_curve_to(cr, cx + s * 20, base + 20, cx + s * 40, base + 6, cx + s * 46, base + 2);
+      cairo_line_to(cr, cx + s * 64, base + 44);
+      cairo_curve_to(cr, cx + s * 40, base + 52, cx + s * 16, base + 44, cx + s * 4, base + 26);
+      cairo_close_path(cr);
+      setColour(cr, look.clothesAccent);
+      cairo_fill_preserve(cr);
+      setColour(cr, darker(look.clothesAccent, 0.35), 0.6);
+      cairo_set_line_width(cr, 1.2);
+      cairo_stroke(cr);
+    }
+  } else {
+    // A trim along the neckline in the accent colour.
+    cairo_new_path(cr);
+    if (look.neckline == Neckline::Vee) {
+      cairo_move_to(cr, cx - 40, base + 6);
+      cairo_line_to(cr, cx, base + 70);
+      cairo_line_to(cr, cx + 40, base + 6);
+    } else if (look.neckline == Neckline::Round) {
+      cairo_move_to(cr, cx - 44, base + 4);
+      cairo_curve_to(cr, cx - 30, base + 30, cx + 30, base + 30, cx + 44, base + 4);
+    } else {
+      cairo_move_to(cr, 16, 380);
+      cairo_curve_to(cr, 70, 360, 110, trimTop + 10, cx, trimTop);
+      cairo_curve_to(cr, 178, trimTop + 10, 218, 360, 272, 380);
+    }
+    cairo_set_line_width(cr, 4);
+    setColour(cr, look.clothesAccent, 0.9);
+    cairo_stroke(cr);
+  }
+}
+
+void paintFace(cairo_t* cr, const PortraitLook& look) {
+  cairo_save(cr);
+  enterHead(cr, look);
+  for (double s : {-1.0, 1.0}) {
+    ellipse(cr, s * (W - 1), 10, 9, 15);
+    setColour(cr, darker(look.skin, 0.08));
+    cairo_fill(cr);
+  }
+  facePath(cr);
+  cairo_pattern_t* p = cairo_pattern_create_radial(-12, -12, 20, 0, 0, 112);
+  const Colour hi = lighter(look.skin, 0.12), lo = darker(look.skin, 0.1);
+  cairo_pattern_add_color_stop_rgb(p, 0, hi.r, hi.g, hi.b);
+  cairo_pattern_add_color_stop_rgb(p, 1, lo.r, lo.g, lo.b);
+  cairo_set_source(cr, p);
+  cairo_fill(cr);
+  cairo_pattern_destroy(p);
+  for (double s : {-1.0, 1.0}) {
+    cairo_pattern_t* b = cairo_pattern_create_radial(s * 33, 28, 1, s * 33, 28, 16);
+    cairo_pattern_add_color_stop_rgba(b, 0, 1, 0.45, 0.5, 0.38);
+    cairo_pattern_add_color_stop_rgba(b, 1, 1, 0.45, 0.5, 0);
+    cairo_set_source(cr, b);
+    cairo_arc(cr, s * 33, 28, 16, 0, 2 * M_PI);
+    cairo_fill(cr);
+    cairo_pattern_destroy(b);
+    eye(cr, look, s);
+  }
+  // Nose: a short shadow line and a light tip.
+  strokeCurve(cr, 3, 18, 0, 26, -2, 30, 2, 33, 1.5, darker(look.skin, 0.35), 0.55);
+  ellipse(cr, -1, 30, 2.5, 1.5);
+  cairo_set_source_rgba(cr, 1, 1, 1, 0.3);
+  cairo_fill(cr);
+  mouth(cr, look);
+  cairo_restore(cr);
+}
+
+}  // namespace gen
