@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "dialog_fixture.h"
+#include "scripted_input.h"
 #include "dialogs/about_window.h"
 #include "dialogs/dialogs.h"
 #include "dialogs/notices.h"
@@ -108,7 +109,7 @@ TEST_F(AboutWindowTest, EachLinkOpensItsOwnAddress) {
 
 TEST_F(AboutWindowTest, LicenseAgreementRunsTheLicenceWindowInsideTheAboutWindow) {
   int aboutDisabledMeanwhile = -1;
-  script({
+  scriptInput({
       [] { clickControl(About.licenceButton); },
       [&] {
         aboutDisabledMeanwhile = media::windowDisabled(ids::AboutWindow);

@@ -8,7 +8,6 @@
 #include <sstream>
 
 #include "media/backend.h"
-#include "media/headless/headless.h"
 #include "media/media.h"
 #include "settings/config_file.h"
 #include "shell/app_state.h"
@@ -29,7 +28,6 @@ void DialogTest::SetUp() {
 }
 
 void DialogTest::TearDown() {
-  media::headless::setIdleHook(nullptr);
   if (ConfigFile::isOpen()) ConfigFile::close();
   media::releaseAll();
   std::filesystem::current_path(previousDirectory_);
@@ -72,10 +70,3 @@ const media::WindowRecord& DialogTest::window(int number) {
 }
 
 void DialogTest::pass(int (*windowPass)(), bool staysOpen) { EXPECT_EQ(windowPass() != 0, staysOpen); }
-
-void DialogTest::script(std::vector<std::function<void()>> actions) {
-  media::headless::setIdleHook([actions = std::move(actions), next = std::size_t{0}]() mutable {
-    ASSERT_LT(next, actions.size()) << "the window waits for more input than scripted";
-    actions[next++]();
-  });
-}

@@ -6,10 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <functional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "media/records.h"
 
@@ -29,9 +27,6 @@ class DialogTest : public ::testing::Test {
   static const media::WindowRecord& window(int number);
   // Runs one pass of a dialog and checks whether the window stayed open.
   static void pass(int (*windowPass)(), bool staysOpen = true);
-  // The user's actions for a whole modal loop: each time the program waits
-  // with nothing queued, the next action runs. Running out of actions fails.
-  static void script(std::vector<std::function<void()>> actions);
 
  private:
   std::filesystem::path previousDirectory_;

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "dialog_fixture.h"
+#include "scripted_input.h"
 #include "dialogs/dialogs.h"
 #include "dialogs/options_window.h"
 #include "media/media.h"
@@ -197,7 +198,7 @@ TEST_F(OptionsWindowTest, EventsOfTheMainWindowAreDropped) {
 }
 
 TEST_F(OptionsWindowTest, TheWholeWindowRunsUntilClosedAndLeavesTheValuesOnDisk) {
-  script({
+  scriptInput({
       [] { clickControl(Options.hard); },
       [] { changeControl(Options.volumeSlider, 4); },
       [] { media::testing::requestClose(ids::OptionsWindow); },
