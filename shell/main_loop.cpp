@@ -20,6 +20,7 @@ bool Playing() { return App.GameState == Running; }
 // Removes the hovered cell's group when it has a neighbour of its own colour.
 void ClickField() {
   const int t = TileSize();
+  if (t <= 0) return;  // a board without tile sprites cannot be played
   App.FieldColumns = ids::FieldWidth / t;
   App.FieldRows = ids::FieldHeight / t;
   App.Marks.reset(App.FieldColumns, App.FieldRows);

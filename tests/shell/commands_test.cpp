@@ -1,0 +1,88 @@
+// Toolbar, menu and shortcut commands: the pop-up menus, the help document
+// reached two ways, and hiding the game behind the notification icon.
+#include "media/backend.h"
+#include "media/headless/headless.h"
+#include "media/media.h"
+#include "shell/ids.h"
+#include "shell/shell.h"
+#include "tests/shell/shell_fixture.h"
+
+namespace mt = media::testing;
+
+using CommandTest = ShellScenario;
+
+namespace {
+std::string HelpDocument() {
+  return media::pathPart(media::programFileName()) + "docs" + media::pathSeparator() + "Help.pdf";
+}
+}  // namespace
+
+TEST_F(CommandTest, F1AndTheHelpItemOpenTheSameDocumentBesideTheProgram) {
+  mt::pressShortcut(ids::MainWindow, media::KeyF1);
+  Settle();
+  mt::chooseMenuItem(ids::InfoMenu, ids::CommandHelp);
+  mt::clickToolbarButton(ids::Toolbar, ids::CommandHelpMenu);
+  Settle();
+  const std::vector<std::string> opened = mt::openedDocuments();
+  ASSERT_EQ(opened.size(), 2u);
+  EXPECT_EQ(opened[0], HelpDocument());
+  EXPECT_EQ(opened[1], HelpDocument());
+}
+
+TEST_F(CommandTest, TheOptionsButtonOffersItsMenuAndUnknownCommandsAreIgnored) {
+  mt::chooseMenuItem(ids::SettingsMenu, 99);  // an id no command has
+  mt::clickToolbarButton(ids::Toolbar, ids::CommandOptions);
+  Settle();
+  EXPECT_TRUE(mt::openedDocuments().empty());
+  EXPECT_FALSE(media::windowHidden(ids::MainWindow));
+  EXPECT_FALSE(media::windowDisabled(ids::MainWindow));
+}
+
+TEST_F(CommandTest, EscapeInATournamentPausesHidesAndShowsTheIcon) {
+  StartGame("T", 36);
+  ASSERT_TRUE(TimedGameRunning());
+  mt::pressShortcut(ids::MainWindow, media::KeyEscape);
+  Settle();
+  EXPECT_EQ(App.GameState, Paused);
+  EXPECT_EQ(media::controlState(ids::PauseButton), 1);
+  EXPECT_TRUE(media::windowHidden(ids::MainWindow));
+  const media::TrayRecord* tray = media::core::findTray(ids::TrayIcon);
+  ASSERT_NE(tray, nullptr);
+  EXPECT_EQ(tray->toolTip, "Free Mirel!");
+
+  mt::clickTrayIcon(ids::TrayIcon);
+  Settle();
+  EXPECT_FALSE(media::windowHidden(ids::MainWindow));
+  EXPECT_EQ(media::core::findTray(ids::TrayIcon), nullptr);
+  EXPECT_EQ(App.GameState, Paused);  // the player resumes with the Pause button
+}
+
+TEST_F(CommandTest, EscapeInAPracticeGameOrWithoutAGameOnlyHides) {
+  mt::pressShortcut(ids::MainWindow, media::KeyEscape);
+  Settle();
+  EXPECT_TRUE(media::windowHidden(ids::MainWindow));
+  EXPECT_EQ(App.GameState, NoGame);
+  mt::clickTrayIcon(ids::TrayIcon);
+  Settle();
+  ASSERT_FALSE(media::windowHidden(ids::MainWindow));
+
+  StartGame("P", 36);
+  mt::pressShortcut(ids::MainWindow, media::KeyEscape);
+  Settle();
+  EXPECT_TRUE(media::windowHidden(ids::MainWindow));
+  EXPECT_EQ(App.GameState, Running);
+  EXPECT_EQ(media::controlState(ids::PauseButton), 0);
+}
+
+// Without a notification area nothing could bring a hidden window back: the
+// game is paused the same way and the window is minimised instead.
+TEST_F(CommandTest, EscapeWithoutANotificationAreaPausesAndMinimises) {
+  StartGame("T", 36);
+  media::headless::setTrayAvailable(0);
+  mt::pressShortcut(ids::MainWindow, media::KeyEscape);
+  Settle();
+  EXPECT_EQ(App.GameState, Paused);
+  EXPECT_FALSE(media::windowHidden(ids::MainWindow));
+  EXPECT_EQ(media::core::findWindow(ids::MainWindow)->minimised, 1);
+  EXPECT_EQ(media::core::findTray(ids::TrayIcon), nullptr);
+}
