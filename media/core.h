@@ -63,8 +63,8 @@ void setDefaultControlFont(int font);
 bool decodePng(const void* data, std::size_t size, Image& out);
 bool decodeIco(const void* data, std::size_t size, Image& out);
 // Length of a PNG from its signature to the end of IEND; 0 when none is found
-// within the cap.
-std::size_t pngLength(const void* data);
+// within limit bytes (and a cap that keeps a length-less walk bounded).
+std::size_t pngLength(const void* data, std::size_t limit = UnknownSize);
 std::size_t icoLength(const void* data);  // from the icon directory; 0 when not an icon
 // Area-averaging resize of a picture to width x height (both > 0).
 Image resized(const Image& source, int width, int height);

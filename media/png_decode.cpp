@@ -4,6 +4,7 @@
 // record instead of ending the process.
 #include <png.h>
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 
@@ -28,14 +29,15 @@ std::uint32_t bigEndian32(const unsigned char* p) {
 
 }  // namespace
 
-std::size_t core::pngLength(const void* data) {
-  if (!data) return 0;
+std::size_t core::pngLength(const void* data, std::size_t limit) {
+  if (!data || limit < sizeof signature) return 0;
+  limit = std::min(limit, maxWalk);
   const auto* bytes = static_cast<const unsigned char*>(data);
   if (std::memcmp(bytes, signature, sizeof signature) != 0) return 0;
   std::size_t at = sizeof signature;
-  while (at + 12 <= maxWalk) {
+  while (at + 12 <= limit) {
     const std::uint32_t length = bigEndian32(bytes + at);
-    if (length > 0x7fffffffu || at + 12 + length > maxWalk) return 0;
+    if (length > 0x7fffffffu || at + 12 + length > limit) return 0;
     const bool end = std::memcmp(bytes + at + 4, "IEND", 4) == 0;
     at += 12 + length;
     if (end) return at;
@@ -44,8 +46,9 @@ std::size_t core::pngLength(const void* data) {
 }
 
 bool core::decodePng(const void* data, std::size_t size, Image& out) {
-  if (!data || size < sizeof signature) return false;
-  if (std::memcmp(data, signature, sizeof signature) != 0) return false;
+  // A picture is whole only up to its IEND chunk; libpng alone would accept
+  // one cut after its last image data.
+  if (!data || pngLength(data, size) == 0) return false;
   png_image image;
   std::memset(&image, 0, sizeof image);
   image.version = PNG_IMAGE_VERSION;

@@ -1,0 +1,184 @@
+// What only the headless back end can show: its virtual clock, the exact
+// placement on its simulated screen, the order of activations, message boxes
+// and documents, fonts at a given resolution, the sound log, a machine
+// without sound, the idle and end-of-process hooks.
+#include <stdexcept>
+
+#include "contract.h"
+#include "media/backend.h"
+#include "media/headless/headless.h"
+#include "media/testing.h"
+
+namespace {
+
+namespace mh = media::headless;
+namespace mt = media::testing;
+using Headless = Contract;
+
+TEST_F(Headless, AWaitWithNothingPendingAdvancesTheClockByItsTimeout) {
+  const std::int64_t start = mh::now();
+  EXPECT_EQ(media::waitEvent(15), media::EventNone);
+  EXPECT_EQ(mh::now() - start, 15);
+  media::delay(100);
+  EXPECT_EQ(mh::now() - start, 115);
+}
+
+TEST_F(Headless, TimersFireOnTheVirtualClockAtTheirPeriod) {
+  media::addWindowTimer(MainWindow, 3, 1000);
+  const std::int64_t start = mh::now();
+  ASSERT_EQ(media::waitEvent(-1), media::EventTimer) << "an endless wait ends at the next timer";
+  EXPECT_EQ(mh::now() - start, 1000);
+  std::vector<std::int64_t> ticks;
+  while (ticks.size() < 3)
+    if (media::waitEvent(15) == media::EventTimer) ticks.push_back(mh::now() - start);
+  EXPECT_EQ(ticks, (std::vector<std::int64_t>{2000, 3000, 4000}));
+}
+
+TEST_F(Headless, InputWaitingIsDeliveredBeforeADueTimer) {
+  media::addWindowTimer(MainWindow, 3, 10);
+  mh::advance(20);
+  mt::requestClose(MainWindow);
+  EXPECT_EQ(media::waitEvent(0), media::EventCloseWindow);
+  EXPECT_EQ(media::waitEvent(0), media::EventTimer);
+}
+
+TEST_F(Headless, CentringOnTheScreenUsesItsSize) {
+  mh::setScreenSize(1000, 800);
+  ASSERT_EQ(media::openWindow(2, 5, 5, 620, 544, "Main", media::WindowCaption | media::WindowCentreScreen, nullptr),
+            1);
+  EXPECT_EQ(media::core::findWindow(2)->client.x, 190);
+  EXPECT_EQ(media::core::findWindow(2)->client.y, 128);
+  EXPECT_EQ(media::windowX(2), 190);
+  mh::setScreenSize(600, 500);
+  ASSERT_EQ(media::openWindow(3, 5, 5, 620, 544, "Main", media::WindowCaption | media::WindowCentreScreen, nullptr),
+            1);
+  EXPECT_EQ(media::core::findWindow(3)->client.x, 0);
+  ASSERT_EQ(media::openWindow(4, 33, 44, 10, 10, "Placed", media::WindowCaption, nullptr), 1);
+  EXPECT_EQ(media::core::findWindow(4)->client.x, 33) << "without a centring flag the position is kept";
+}
+
+TEST_F(Headless, ClosingActivatesTheOwnerBeforeTheWindowGoes) {
+  ASSERT_EQ(media::openWindow(2, 0, 0, 100, 100, "Dialog", media::WindowCaption, media::windowHandle(MainWindow)),
+            1);
+  ASSERT_EQ(media::openWindow(3, 0, 0, 100, 100, "Unowned", media::WindowCaption, nullptr), 1);
+  const std::size_t before = mh::activatedWindows().size();
+  media::closeWindow(2);
+  const auto after = mh::activatedWindows();
+  ASSERT_EQ(after.size(), before + 1);
+  EXPECT_EQ(after.back(), MainWindow);
+  media::closeWindow(3);
+  EXPECT_EQ(mh::activatedWindows().size(), before + 1) << "no owner, nothing activated";
+}
+
+TEST_F(Headless, MessageBoxesAreRecordedAndAnsweredInTurn) {
+  mt::answerMessageBox(media::ButtonYes);
+  EXPECT_EQ(media::messageBox("Quit", "Really?", media::BoxWarningYesNo), media::ButtonYes);
+  EXPECT_EQ(media::messageBox("Quit", "Really?", media::BoxWarningYesNo), media::ButtonNo)
+      << "unanswered, the safe button";
+  mt::answerMessageBox(media::ButtonYes);
+  EXPECT_EQ(media::messageBox("Library Error", "Unable to import Images", media::BoxErrorOk), media::ButtonOk)
+      << "a box without Yes cannot return Yes";
+  const auto boxes = mt::shownMessageBoxes();
+  ASSERT_EQ(boxes.size(), 3u);
+  EXPECT_EQ(boxes[2].caption, "Library Error");
+  EXPECT_EQ(boxes[2].text, "Unable to import Images");
+  EXPECT_EQ(boxes[2].kind, media::BoxErrorOk);
+  EXPECT_EQ(media::messageBox("x", "y", 9), 0) << "not a kind of box";
+}
+
+TEST_F(Headless, DocumentsAreHandedOverAndRecorded) {
+  EXPECT_EQ(media::openDocument("https://example.org/"), 1);
+  EXPECT_EQ(media::openDocument(""), 0);
+  EXPECT_EQ(mt::openedDocuments(), (std::vector<std::string>{"https://example.org/"}));
+}
+
+TEST_F(Headless, FontPixelHeightsFollowTheVerticalResolution) {
+  ASSERT_EQ(media::loadFont(1, "Tahoma", 9, 0), 1);
+  EXPECT_EQ(media::fontPixelHeight(1), 12);
+  mh::setVerticalDpi(120);
+  ASSERT_EQ(media::loadFont(2, "Tahoma", 9, media::FontBold), 1);
+  EXPECT_EQ(media::fontPixelHeight(2), 15);
+  EXPECT_EQ(media::core::findFont(2)->flags, unsigned(media::FontBold));
+  EXPECT_EQ(media::loadFont(3, "Tahoma", 0, 0), 0);
+}
+
+TEST_F(Headless, HyperlinksFollowTheMouse) {
+  media::createHyperlink(9, 10, 10, 50, 12, "Link", 0xff0000, 0);
+  mt::moveMouse(MainWindow, 20, 15);
+  EXPECT_EQ(media::core::findControl(9)->hovered, 1);
+  mt::moveMouse(MainWindow, 100, 100);
+  EXPECT_EQ(media::core::findControl(9)->hovered, 0);
+}
+
+TEST_F(Headless, PlayedSoundsAreLoggedWithTheirVolume) {
+  ASSERT_EQ(media::initialiseSound(), 1);
+  const auto ogg = sineOgg(1, 22050, 0.1, 0.3, 500);
+  ASSERT_EQ(media::loadSound(4, ogg.data(), ogg.size()), 1);
+  media::setSoundVolume(4, 60);
+  media::playSound(4);
+  const auto played = mh::playedSounds();
+  ASSERT_EQ(played.size(), 1u);
+  EXPECT_EQ(played[0].number, 4);
+  EXPECT_EQ(played[0].volume, 60);
+}
+
+TEST_F(Headless, WithoutASoundDeviceTheGameRunsSilent) {
+  mh::setAudioAvailable(0);
+  EXPECT_EQ(media::initialiseSound(), 0);
+  const auto ogg = sineOgg(1, 22050, 0.1, 0.3, 500);
+  EXPECT_EQ(media::loadSound(1, ogg.data(), ogg.size()), 0);
+  EXPECT_EQ(media::playSound(1), 0);
+  EXPECT_TRUE(mh::playedSounds().empty());
+}
+
+TEST_F(Headless, WithoutANotificationAreaNoTrayIconIsMade) {
+  mh::setTrayAvailable(0);
+  EXPECT_EQ(media::trayAvailable(), 0);
+  EXPECT_EQ(media::addTrayIcon(0, media::windowHandle(MainWindow), nullptr), 0);
+  EXPECT_EQ(media::core::findTray(0), nullptr);
+}
+
+TEST_F(Headless, TheIdleHookCanGiveInputToAWaitingLoop) {
+  int calls = 0;
+  mh::setIdleHook([&] {
+    if (++calls == 3) mt::requestClose(MainWindow);
+  });
+  int event = media::EventNone;
+  while (event == media::EventNone) event = media::waitEvent(15);
+  EXPECT_EQ(event, media::EventCloseWindow);
+  EXPECT_EQ(calls, 3);
+  mh::setIdleHook(nullptr);
+}
+
+TEST_F(Headless, EndProcessHandsTheExitCodeToTheHook) {
+  int code = -1;
+  mh::setEndProcessHook([&](int exitCode) {
+    code = exitCode;
+    throw std::runtime_error("ended");
+  });
+  EXPECT_THROW(media::endProcess(3), std::runtime_error);
+  EXPECT_EQ(code, 3);
+  mh::setEndProcessHook(nullptr);
+}
+
+TEST_F(Headless, AnErasingInvalidateRecordsTheRectangle) {
+  media::invalidateWindow(MainWindow, 0, 495, 620, 49, 1);
+  const media::Rect band = mh::lastInvalidated(MainWindow);
+  EXPECT_EQ(band.y, 495);
+  EXPECT_EQ(band.height, 49);
+  EXPECT_EQ(media::waitEvent(0), media::EventRepaint);
+  media::invalidateWindow(MainWindow, 0, 0, 5, 5, 0);
+  EXPECT_EQ(media::waitEvent(0), media::EventNone) << "without erase no repaint event";
+}
+
+TEST_F(Headless, TheScreenRecordSitsInItsWindow) {
+  media::initialiseSprites();
+  ASSERT_EQ(media::openScreen(media::windowHandle(MainWindow), 305, 52, 288, 432), 1);
+  ASSERT_NE(mh::screen(), nullptr);
+  EXPECT_EQ(mh::screen()->window, MainWindow);
+  EXPECT_EQ(mh::screen()->rect.x, 305);
+  media::closeWindow(MainWindow);
+  EXPECT_EQ(media::screenExists(), 0) << "the surface goes with its window";
+}
+
+}  // namespace
