@@ -56,8 +56,13 @@ void paintExtra(cairo_t* cr, const PortraitLook& look) {
       bow(cr, W - 10, -90, c);
       break;
     case Extra::Headband:
+      // Follows the round of the head, from temple to temple.
       cairo_new_path(cr);
-      cairo_arc(cr, 0, -24, 88, M_PI * 1.08, M_PI * 1.92);
+      cairo_save(cr);
+      cairo_translate(cr, 0, -34);
+      cairo_scale(cr, 66, 78);
+      cairo_arc(cr, 0, 0, 1, M_PI * 1.12, M_PI * 1.88);
+      cairo_restore(cr);
       cairo_set_line_width(cr, 8);
       setColour(cr, c);
       cairo_stroke(cr);
@@ -75,10 +80,11 @@ void paintExtra(cairo_t* cr, const PortraitLook& look) {
       break;
     case Extra::Beret:
       cairo_save(cr);
-      cairo_rotate(cr, -0.18);
-      ellipse(cr, -6, -100, 78, 28);
-      fillVertical(cr, -128, -72, lighter(c, 0.15), darker(c, 0.3));
-      ellipse(cr, -6, -128, 5, 4);
+      cairo_translate(cr, -8, -94);
+      cairo_rotate(cr, -0.16);
+      ellipse(cr, 0, 0, 76, 26);
+      fillVertical(cr, -26, 26, lighter(c, 0.15), darker(c, 0.3));
+      ellipse(cr, 0, -26, 5, 4);
       setColour(cr, darker(c, 0.3));
       cairo_fill(cr);
       cairo_restore(cr);

@@ -73,6 +73,10 @@ void eye(cairo_t* cr, const PortraitLook& look, double s) {
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
   cairo_set_source_rgb(cr, 0.16, 0.1, 0.09);
   cairo_stroke(cr);
+  // Three lashes at the outer corner.
+  for (int i = 0; i < 3; ++i)
+    strokeCurve(cr, s * (28 + i * 4), -5 + i * 2.5, s * (29.5 + i * 4.5), -8 + i * 2.5, s * (30.5 + i * 4.8),
+                -9.5 + i * 2.7, s * (31.5 + i * 5), -10.5 + i * 2.9, 1.1, hex(0x29191a), 0.9);
   strokeCurve(cr, s * 14, 11, s * 20, 14, s * 28, 13, s * 34, 6, 1, hex(0x4d261f), 0.45);
   strokeCurve(cr, s * 13, -4, s * 19, -12, s * 29, -13, s * 35, -6, 1, hex(0x592e26), 0.3);
   // Brow.
@@ -123,11 +127,11 @@ void paintBody(cairo_t* cr, const PortraitLook& look) {
   double trimTop = base + 22;
   switch (look.neckline) {
     case Neckline::Straps:
-      trimTop = 372;
+      trimTop = 352;
       cairo_move_to(cr, 0, 432);
-      cairo_line_to(cr, 16, 380);
-      cairo_curve_to(cr, 70, 360, 110, trimTop + 10, cx, trimTop);
-      cairo_curve_to(cr, 178, trimTop + 10, 218, 360, 272, 380);
+      cairo_line_to(cr, 12, 356);
+      cairo_curve_to(cr, 60, 338, 110, trimTop + 8, cx, trimTop);
+      cairo_curve_to(cr, 178, trimTop + 8, 228, 338, 276, 356);
       cairo_line_to(cr, 288, 432);
       break;
     case Neckline::Vee:
@@ -148,14 +152,18 @@ void paintBody(cairo_t* cr, const PortraitLook& look) {
   cairo_save(cr);
   cairo_clip_preserve(cr);
   fillVertical(cr, base, 432, lighter(look.clothes, 0.15), darker(look.clothes, 0.25));
-  // Soft folds.
-  cairo_set_line_width(cr, 6);
-  for (int i = 0; i < 3; ++i) {
-    cairo_move_to(cr, 60 + i * 80, 432);
-    cairo_curve_to(cr, 70 + i * 78, 400, 80 + i * 70, 380, 90 + i * 55, 360);
+  // Soft light on the shoulders and shade under the arms.
+  for (double s : {-1.0, 1.0}) {
+    const double x = cx + s * 92;
+    cairo_pattern_t* p = cairo_pattern_create_radial(x, 340, 4, x, 350, 70);
+    cairo_pattern_add_color_stop_rgba(p, 0, 1, 1, 1, 0.18);
+    cairo_pattern_add_color_stop_rgba(p, 1, 1, 1, 1, 0);
+    cairo_set_source(cr, p);
+    cairo_paint(cr);
+    cairo_pattern_destroy(p);
   }
-  setColour(cr, darker(look.clothes, 0.3), 0.18);
-  cairo_stroke(cr);
+  cairo_rectangle(cr, 0, 400, 288, 32);
+  fillVerticalAlpha(cr, 400, 432, look.clothes, 0, darker(look.clothes, 0.5), 0.35);
   cairo_restore(cr);
   if (look.neckline == Neckline::Straps) {
     cairo_set_line_width(cr, 5);
@@ -191,9 +199,9 @@ void paintBody(cairo_t* cr, const PortraitLook& look) {
       cairo_move_to(cr, cx - 44, base + 4);
       cairo_curve_to(cr, cx - 30, base + 30, cx + 30, base + 30, cx + 44, base + 4);
     } else {
-      cairo_move_to(cr, 16, 380);
-      cairo_curve_to(cr, 70, 360, 110, trimTop + 10, cx, trimTop);
-      cairo_curve_to(cr, 178, trimTop + 10, 218, 360, 272, 380);
+      cairo_move_to(cr, 12, 356);
+      cairo_curve_to(cr, 60, 338, 110, trimTop + 8, cx, trimTop);
+      cairo_curve_to(cr, 178, trimTop + 8, 228, 338, 276, 356);
     }
     cairo_set_line_width(cr, 4);
     setColour(cr, look.clothesAccent, 0.9);

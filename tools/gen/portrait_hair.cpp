@@ -3,6 +3,7 @@
 #include "portrait.h"
 
 #include <cmath>
+#include <initializer_list>
 
 namespace gen {
 namespace {
@@ -75,6 +76,16 @@ void shine(cairo_t* cr, double radius, double centreY) {
   cairo_stroke(cr);
 }
 
+// A band that gathers a tail, in the accessory's colour.
+void tie(cairo_t* cr, const PortraitLook& look, double x, double y) {
+  ellipse(cr, x, y, 7, 9);
+  setColour(cr, look.extraColour);
+  cairo_fill_preserve(cr);
+  setColour(cr, darker(look.extraColour, 0.4), 0.6);
+  cairo_set_line_width(cr, 1);
+  cairo_stroke(cr);
+}
+
 // Fringe path: from the right temple back to the left along the lower edge.
 void fringeEdge(cairo_t* cr, Fringe f) {
   switch (f) {
@@ -130,13 +141,15 @@ void paintBackHair(cairo_t* cr, const PortraitLook& look) {
     case Hair::Ponytail:
       tail(cr, 1, -70, 40, 210);
       fillHair(cr, look, -90, 150);
+      tie(cr, look, W + 8, -74);
       skullCap(cr, 10, 10);
       break;
     case Hair::TwinTails:
-      tail(cr, 1, -46, 34, 220);
-      fillHair(cr, look, -60, 180);
-      tail(cr, -1, -46, 34, 220);
-      fillHair(cr, look, -60, 180);
+      for (double side : {1.0, -1.0}) {
+        tail(cr, side, -46, 34, 220);
+        fillHair(cr, look, -60, 180);
+        tie(cr, look, side * (W + 10), -50);
+      }
       skullCap(cr, 10, 20);
       break;
     case Hair::Bun:
@@ -171,20 +184,24 @@ void paintFrontHair(cairo_t* cr, const PortraitLook& look) {
   cairo_clip_preserve(cr);
   fillHair(cr, look, -114, lock);
   strands(cr, look, -110, -30, W);
-  cairo_restore(cr);
   cairo_new_path(cr);
   shine(cr, 84, -22);
+  cairo_restore(cr);
   if (look.hairStyle == Hair::Braid) {
     // A braid over the right shoulder, in overlapping loops.
     for (int i = 0; i < 9; ++i) {
-      const double y = 40 + i * 24, x = W - 2 + i * 2.0 + (i % 2 ? 7 : -7);
-      ellipse(cr, x, y, 15 - i * 0.5, 15);
-      fillHair(cr, look, y - 15, y + 20);
-      ellipse(cr, x - 3, y - 5, 7, 4);
-      cairo_set_source_rgba(cr, 1, 1, 1, 0.15);
+      const double y = 70 + i * 21, x = W + 14 + i * 2.5;
+      cairo_save(cr);
+      cairo_translate(cr, x, y);
+      cairo_rotate(cr, i % 2 ? 0.5 : -0.5);
+      ellipse(cr, 0, 0, 10 - i * 0.35, 15);
+      fillHair(cr, look, -15, 20);
+      ellipse(cr, -2, -5, 4, 7);
+      cairo_set_source_rgba(cr, 1, 1, 1, 0.16);
       cairo_fill(cr);
+      cairo_restore(cr);
     }
-    ellipse(cr, W + 16, 262, 8, 5);
+    ellipse(cr, W + 36, 262, 8, 5);
     setColour(cr, look.extraColour);
     cairo_fill(cr);
   }

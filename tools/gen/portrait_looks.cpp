@@ -52,7 +52,7 @@ const PortraitLook Looks[12] = {
      hex(0x5a2e1a), 2, 0, 0.9, 0},
     // 12: platinum twin tails, orange top, starry sky
     {hex(0x2a2060), hex(0xc06890), hex(0xffffff), Setting::Stars, hex(0xfae4d6), hex(0xf0e6c8), Hair::TwinTails,
-     Fringe::Parted, hex(0xd0406a), hex(0xe05a78), hex(0xf08a2a), hex(0x2a2060), Neckline::Round, Extra::Headband,
+     Fringe::Parted, hex(0xd0406a), hex(0xe05a78), hex(0xf08a2a), hex(0x2a2060), Neckline::Round, Extra::None,
      hex(0xf08a2a), 4, -2, 0.6, 0.3},
 };
 

@@ -110,12 +110,12 @@ Raster colourTile(int s, const TileLook& look) {
   cairo_save(cr);
   cairo_translate(cr, 0.8, 0.8);
   emblemPath(cr, look.emblem, c, r);
-  cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+  cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
   setColour(cr, lighter(base, 0.35), 0.9);
   cairo_fill(cr);
   cairo_restore(cr);
   emblemPath(cr, look.emblem, c, r);
-  cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+  cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
   setColour(cr, darker(base, 0.3), 0.95);
   cairo_fill(cr);
   // A thin dark rim separates neighbouring tiles.
