@@ -133,6 +133,22 @@ TEST_F(NewGameTest, EveryPortraitOncePerCycleAndNoRepeatAcrossCycles) {
   EXPECT_NE(shown[24], shown[23]);
 }
 
+TEST_F(NewGameTest, ThreePortraitCyclesNeverRepeatAtTheirBoundary) {
+  WriteSettings({{"Collection", "101100000000"}});
+  std::vector<int> shown;
+  for (int game = 0; game < 60; ++game) {
+    PressNew();
+    shown.push_back(ShownPortrait());
+  }
+  // The list starts in ascending order, so the first cycle never opens with the highest.
+  EXPECT_NE(shown[0], 4);
+  for (std::size_t cycle = 0; cycle < 20; ++cycle) {
+    const auto first = shown.begin() + static_cast<long>(cycle * 3);
+    EXPECT_EQ(std::set<int>(first, first + 3), (std::set<int>{1, 3, 4})) << "cycle " << cycle;
+    if (cycle > 0) EXPECT_NE(first[0], first[-1]) << "cycle " << cycle;
+  }
+}
+
 TEST_F(NewGameTest, SmallCollectionsAlternateOrRepeat) {
   const struct {
     const char* collection;
