@@ -61,10 +61,11 @@ void gamePicture(cairo_t* cr) {
   cairo_clip(cr);
   cairo_translate(cr, x0, y0);
   cairo_scale(cr, 192.0 / 288, 192.0 / 288);
-  paintRaster(cr, girl, 0, -60);
+  paintRaster(cr, girl, 0, -96);
   cairo_restore(cr);
-  const int kinds[6][8] = {{0, 0, 0, 1, 1, 0, 0, 0}, {0, 0, 3, 1, 6, 6, 0, 0}, {0, 3, 3, 5, 6, 1, 1, 0},
-                           {1, 3, 5, 5, 6, 1, 7, 7}, {1, 1, 5, 3, 3, 6, 7, 4}, {6, 1, 1, 3, 4, 4, 4, 7}};
+  // Tiles stand in columns from the bottom, as they fall; the face is already free.
+  const int kinds[6][8] = {{1, 0, 0, 0, 0, 0, 0, 7}, {1, 3, 0, 0, 0, 0, 6, 7}, {5, 3, 0, 0, 0, 0, 6, 4},
+                           {5, 5, 1, 0, 0, 6, 1, 4}, {1, 5, 3, 3, 1, 6, 7, 4}, {6, 1, 1, 3, 4, 4, 4, 7}};
   Raster tiles[8];
   for (int k = 1; k < 8; ++k) tiles[k] = tile(24, k);
   for (int r = 0; r < 6; ++r)

@@ -11,6 +11,7 @@ void enterHead(cairo_t* cr, const PortraitLook& look) {
   cairo_translate(cr, HeadX + look.shiftX, HeadY);
   cairo_translate(cr, 0, 120);  // the head turns about the neck
   cairo_rotate(cr, look.tilt * M_PI / 180);
+  cairo_scale(cr, look.headScale, look.headScale);
   cairo_translate(cr, 0, -120);
 }
 

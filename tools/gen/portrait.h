@@ -29,6 +29,8 @@ struct PortraitLook {
   double shiftX;   // head offset from the centre, in pixels
   double smile;    // 0 calm .. 1 broad
   double eyeLook;  // iris offset, -1 left .. 1 right
+  double headScale = 1;  // the head's size against the body
+  double lean = 0;       // the body's turn: shoulders shift by this much per pixel down
 };
 
 const PortraitLook& portraitLook(int number);  // 1..12

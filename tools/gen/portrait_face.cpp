@@ -107,6 +107,11 @@ void mouth(cairo_t* cr, const PortraitLook& look) {
 
 void paintBody(cairo_t* cr, const PortraitLook& look) {
   const double cx = HeadX + look.shiftX * 0.5, neckTop = HeadY + 50, base = HeadY + 118;
+  // A turned body: the shoulders slide sideways below the neck.
+  cairo_save(cr);
+  cairo_matrix_t turn;
+  cairo_matrix_init(&turn, 1, 0, look.lean, 1, -look.lean * base, 0);
+  cairo_transform(cr, &turn);
   // Neck, with the chin's shadow.
   cairo_rectangle(cr, cx - 21, neckTop, 42, base - neckTop + 20);
   setColour(cr, darker(look.skin, 0.06));
@@ -207,6 +212,7 @@ void paintBody(cairo_t* cr, const PortraitLook& look) {
     setColour(cr, look.clothesAccent, 0.9);
     cairo_stroke(cr);
   }
+  cairo_restore(cr);
 }
 
 void paintFace(cairo_t* cr, const PortraitLook& look) {
