@@ -36,7 +36,9 @@ int messageBox(std::string_view caption, std::string_view text, int kind) {
     if (hooks.boxAnswers.empty()) return qt::defaultAnswer(kind);
     const int answer = hooks.boxAnswers.front();
     hooks.boxAnswers.pop_front();
-    return answer;
+    // An answer the box has no button for leaves it with its safe button.
+    const bool fits = kind == BoxWarningYesNo ? (answer == ButtonYes || answer == ButtonNo) : answer == ButtonOk;
+    return fits ? answer : qt::defaultAnswer(kind);
   }
   QMessageBox::Icon icon = QMessageBox::Information;
   QMessageBox::StandardButtons buttons = QMessageBox::Ok;

@@ -14,7 +14,6 @@ namespace media::qt {
 namespace {
 
 std::unordered_map<const Image*, QPixmap> pixmaps;
-std::unordered_map<int, QFont*> fontsByNumber;
 
 }  // namespace
 
@@ -31,8 +30,8 @@ QPixmap pixmapOf(const Image* image) {
 void dropPixmapCache() { pixmaps.clear(); }
 
 QFont fontOf(int font) {
-  auto found = fontsByNumber.find(font);
-  return found != fontsByNumber.end() ? *found->second : QGuiApplication::font();
+  const FontRecord* record = core::findFont(font);
+  return record && record->native ? *static_cast<const QFont*>(record->native) : QGuiApplication::font();
 }
 
 }  // namespace media::qt
@@ -52,17 +51,12 @@ bool createFont(FontRecord& font) {
   made->setStrikeOut(font.flags & FontStrikeOut);
   made->setStyleStrategy(font.flags & FontHighQuality ? QFont::PreferQuality : QFont::PreferDefault);
   font.native = made;
-  qt::fontsByNumber[font.number] = made;
   return true;
 }
 
 void destroyFont(FontRecord& font) {
-  auto* made = static_cast<QFont*>(font.native);
-  auto found = qt::fontsByNumber.find(font.number);
-  // A replacing font of the same number may already have taken the slot.
-  if (found != qt::fontsByNumber.end() && found->second == made) qt::fontsByNumber.erase(found);
+  delete static_cast<QFont*>(font.native);
   font.native = nullptr;
-  delete made;
 }
 
 void imageChanged(const Image& image) { qt::pixmaps.erase(&image); }

@@ -4,14 +4,12 @@
 #include <QAction>
 #include <QCursor>
 #include <QMenu>
-#include <QPointer>
 #include <QPainter>
 #include <QSystemTrayIcon>
 #include <QToolBar>
 #include <QToolButton>
 
 #include <algorithm>
-#include <map>
 
 #include "media/qt/qt_internal.h"
 #include "media/qt/window_widget.h"
@@ -21,10 +19,6 @@ namespace {
 
 // The window a menu event is reported for while its menu is open.
 int menuOwner = -1;
-
-// Toolbars and tray icons by number, for the test driver.
-std::map<int, QPointer<QToolBar>> toolbarsByNumber;
-std::map<int, QPointer<QSystemTrayIcon>> traysByNumber;
 
 // A flat toolbar: the window's background shows through it and its buttons.
 class FlatToolbar : public QToolBar {
@@ -68,8 +62,8 @@ QAction* menuAction(const MenuRecord& menu, int item) {
 QSystemTrayIcon* trayIconOf(const TrayRecord& tray) { return static_cast<QSystemTrayIcon*>(tray.native); }
 
 QToolBar* toolbarWidget(int number) {
-  auto found = toolbarsByNumber.find(number);
-  return found == toolbarsByNumber.end() ? nullptr : found->second.data();
+  const ToolbarRecord* record = core::findToolbar(number);
+  return record ? toolbarOf(*record) : nullptr;
 }
 
 QAction* toolbarAction(int toolbar, int item) {
@@ -78,8 +72,8 @@ QAction* toolbarAction(int toolbar, int item) {
 }
 
 QSystemTrayIcon* trayIcon(int number) {
-  auto found = traysByNumber.find(number);
-  return found == traysByNumber.end() ? nullptr : found->second.data();
+  const TrayRecord* record = core::findTray(number);
+  return record ? trayIconOf(*record) : nullptr;
 }
 
 }  // namespace media::qt
@@ -143,7 +137,6 @@ bool createToolbar(ToolbarRecord& toolbar) {
   const int icon = toolbar.flags & ToolbarLargeIcons ? 24 : 16;
   widget->setIconSize(QSize(icon, icon));
   qt::trackNative(widget, toolbar.native);
-  qt::toolbarsByNumber[toolbar.number] = widget;
   updateToolbar(toolbar);
   widget->show();
   return true;
@@ -184,7 +177,6 @@ bool createTray(TrayRecord& tray) {
     if (reason == QSystemTrayIcon::Trigger) qt::post(EventTray, window, number);
   });
   qt::trackNative(icon, tray.native);
-  qt::traysByNumber[tray.number] = icon;
   updateTray(tray);
   return true;
 }

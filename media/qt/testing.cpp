@@ -34,11 +34,19 @@ bool windowTakesInput(int window) {
   return record && record->native && !record->hidden && !record->disabled;
 }
 
-// The control record and widget when the user could reach it, else nullptr.
+// The control's widget when the user could reach it: shown and enabled, as is
+// every container around it, on the current page of its tab panel, in a window
+// that takes input. Else nullptr.
 QWidget* reachableControl(int control) {
   const ControlRecord* record = core::findControl(control);
-  if (!record || record->hidden || record->disabled || !windowTakesInput(record->window)) return nullptr;
-  return static_cast<QWidget*>(record->native);
+  for (const ControlRecord* at = record; at;) {
+    if (at->hidden || at->disabled) return nullptr;
+    if (at->container < 0) return windowTakesInput(at->window) ? static_cast<QWidget*>(record->native) : nullptr;
+    const ControlRecord* container = core::findControl(at->container);
+    if (container && container->kind == ControlTabPanel && at->tab != container->state) return nullptr;
+    at = container;
+  }
+  return nullptr;
 }
 
 void pump() {
@@ -80,44 +88,58 @@ using namespace media::qt;
 int clickControl(int control) {
   QWidget* widget = reachableControl(control);
   if (!widget) return 0;
-  if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-    button->click();
-  } else {
-    clickAt(*widget, widget->rect().center());
+  switch (core::findControl(control)->kind) {
+    case ControlPushButton:
+    case ControlPictureButton:
+    case ControlCheckBox:
+    case ControlOptionButton: static_cast<QAbstractButton*>(widget)->click(); break;
+    case ControlPictureControl:
+    case ControlHyperlink: clickAt(*widget, widget->rect().center()); break;
+    default: return 0;  // labels, frames, panels and text boxes raise no click events
   }
   pump();
   return 1;
 }
 
+// A slider or tab the user puts back where it was still reports the move.
 int changeControl(int control, int state) {
   QWidget* widget = reachableControl(control);
   if (!widget) return 0;
   ControlRecord* record = core::findControl(control);
-  if (auto* slider = qobject_cast<QSlider*>(widget)) {
-    slider->setValue(state);
-  } else if (auto* tabs = qobject_cast<QTabWidget*>(widget)) {
-    if (state < 0 || state >= tabs->count()) return 0;
-    tabs->setCurrentIndex(state);
-  } else if (auto* button = qobject_cast<QAbstractButton*>(widget); button && button->isCheckable()) {
-    button->setChecked(state != 0);
-    record->state = state ? 1 : 0;
-    post(EventControl, record->window, control, 1);
-  } else {
-    return 0;
+  const int before = record->state;
+  switch (record->kind) {
+    case ControlTrackBar: static_cast<QSlider*>(widget)->setValue(state); break;
+    case ControlTabPanel:
+      if (state < 0 || state >= static_cast<QTabWidget*>(widget)->count()) return 0;
+      static_cast<QTabWidget*>(widget)->setCurrentIndex(state);
+      break;
+    case ControlPictureButton:
+      if (!(record->flags & PictureToggle)) return 0;
+      [[fallthrough]];
+    case ControlCheckBox:
+    case ControlOptionButton:
+      // Qt has no such gesture for these: set them as the user's click would leave them.
+      setControlState(control, state);
+      post(EventControl, record->window, control, 1);
+      break;
+    default: return 0;
   }
+  const bool reported = record->kind == ControlCheckBox || record->kind == ControlOptionButton ||
+                        record->kind == ControlPictureButton || record->state != before;
+  if (!reported) post(EventControl, record->window, control, 1);
   pump();
   return 1;
 }
 
 int moveMouse(int window, int x, int y) {
   WindowWidget* widget = windowWidget(window);
-  if (!widget || !windowTakesInput(window)) return 0;
+  if (!widget) return 0;
   const QPoint point(x, y);
   const int movesBefore = testHooks().mouseMovesPosted;
   QCursor::setPos(widget->mapToGlobal(point));
   pump();
   // Where the platform does not turn a cursor move into a mouse event, send one.
-  if (testHooks().mouseMovesPosted == movesBefore && widget->rect().contains(point)) {
+  if (testHooks().mouseMovesPosted == movesBefore && widget->rect().contains(point) && windowTakesInput(window)) {
     QPoint local;
     QWidget& target = hitWidget(*widget, point, local);
     sendMouse(target, QEvent::MouseMove, local, Qt::NoButton, Qt::NoButton);
@@ -126,10 +148,9 @@ int moveMouse(int window, int x, int y) {
 }
 
 int leftClick(int window, int x, int y) {
-  if (!moveMouse(window, x, y)) return 0;
   WindowWidget* widget = windowWidget(window);
   const QPoint point(x, y);
-  if (!widget->rect().contains(point)) return 1;
+  if (!windowTakesInput(window) || !moveMouse(window, x, y) || !widget->rect().contains(point)) return 0;
   QPoint local;
   clickAt(hitWidget(*widget, point, local), local);
   pump();
@@ -150,8 +171,14 @@ int pressShortcut(int window, int key) {
 }
 
 int chooseMenuItem(int menu, int item) {
-  testHooks().menuChoices.push_back({menu, item});
-  return 1;
+  const MenuRecord* record = core::findMenu(menu);
+  if (!record || item < 0) return 0;
+  for (const MenuItem& entry : record->items)
+    if (entry.item == item) {
+      testHooks().menuChoices.push_back({menu, item});
+      return 1;
+    }
+  return 0;
 }
 
 int clickToolbarButton(int toolbar, int item) {
