@@ -31,6 +31,7 @@ struct PortraitLook {
   double eyeLook;  // iris offset, -1 left .. 1 right
   double headScale = 1;  // the head's size against the body
   double lean = 0;       // the body's turn: shoulders shift by this much per pixel down
+  bool necklace = false;  // a fine chain with a pendant in the accessory's colour
 };
 
 const PortraitLook& portraitLook(int number);  // 1..12
@@ -42,6 +43,9 @@ void paintBody(cairo_t* cr, const PortraitLook& look);
 void paintFace(cairo_t* cr, const PortraitLook& look);
 void paintFrontHair(cairo_t* cr, const PortraitLook& look);
 void paintExtra(cairo_t* cr, const PortraitLook& look);
+
+// The outline of the face in the head's frame, as a new path.
+void facePath(cairo_t* cr);
 
 // The head's local frame: origin between the eyes, rotated by the tilt.
 void enterHead(cairo_t* cr, const PortraitLook& look);

@@ -9,6 +9,8 @@ namespace {
 
 constexpr double W = FaceHalfWidth;
 
+}  // namespace
+
 void facePath(cairo_t* cr) {
   cairo_new_path(cr);
   cairo_move_to(cr, 0, -80);
@@ -20,6 +22,8 @@ void facePath(cairo_t* cr) {
   cairo_curve_to(cr, W, -62, 34, -80, 0, -80);
   cairo_close_path(cr);
 }
+
+namespace {
 
 void eyeOutline(cairo_t* cr, double s) {
   cairo_new_path(cr);
@@ -169,6 +173,10 @@ void paintBody(cairo_t* cr, const PortraitLook& look) {
   }
   cairo_rectangle(cr, 0, 400, 288, 32);
   fillVerticalAlpha(cr, 400, 432, look.clothes, 0, darker(look.clothes, 0.5), 0.35);
+  // Where the arms meet the body.
+  for (double s : {-1.0, 1.0})
+    strokeCurve(cr, cx + s * 78, base + 60, cx + s * 76, base + 80, cx + s * 78, 410, cx + s * 84, 432, 2.5,
+                darker(look.clothes, 0.4), 0.3);
   cairo_restore(cr);
   if (look.neckline == Neckline::Straps) {
     cairo_set_line_width(cr, 5);
@@ -210,6 +218,24 @@ void paintBody(cairo_t* cr, const PortraitLook& look) {
     }
     cairo_set_line_width(cr, 4);
     setColour(cr, look.clothesAccent, 0.9);
+    cairo_stroke(cr);
+  }
+  if (look.necklace) {
+    cairo_new_path(cr);
+    cairo_move_to(cr, cx - 21, base - 6);
+    cairo_curve_to(cr, cx - 16, base + 20, cx + 16, base + 20, cx + 21, base - 6);
+    cairo_set_line_width(cr, 1.3);
+    setColour(cr, hex(0xe8c45a));
+    cairo_stroke(cr);
+    cairo_move_to(cr, cx, base + 14);
+    cairo_line_to(cr, cx + 5, base + 21);
+    cairo_line_to(cr, cx, base + 30);
+    cairo_line_to(cr, cx - 5, base + 21);
+    cairo_close_path(cr);
+    setColour(cr, look.extraColour);
+    cairo_fill_preserve(cr);
+    cairo_set_line_width(cr, 1);
+    setColour(cr, hex(0xb08a2a));
     cairo_stroke(cr);
   }
   cairo_restore(cr);

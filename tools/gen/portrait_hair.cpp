@@ -180,6 +180,24 @@ void paintFrontHair(cairo_t* cr, const PortraitLook& look) {
   fringeEdge(cr, look.fringe);
   cairo_curve_to(cr, -W + 1, lock - 40, -W - 3, lock - 10, -W - 9, lock);
   cairo_close_path(cr);
+  // The fringe's soft shadow on the forehead.
+  cairo_path_t* hair = cairo_copy_path(cr);
+  cairo_save(cr);
+  facePath(cr);
+  cairo_clip(cr);
+  for (int i = 1; i <= 3; ++i) {
+    cairo_save(cr);
+    cairo_translate(cr, 0, i * 1.6);
+    cairo_new_path(cr);
+    cairo_append_path(cr, hair);
+    setColour(cr, darker(look.skin, 0.45), 0.1);
+    cairo_fill(cr);
+    cairo_restore(cr);
+  }
+  cairo_restore(cr);
+  cairo_new_path(cr);
+  cairo_append_path(cr, hair);
+  cairo_path_destroy(hair);
   cairo_save(cr);
   cairo_clip_preserve(cr);
   fillHair(cr, look, -114, lock);

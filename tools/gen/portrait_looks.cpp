@@ -25,7 +25,7 @@ const PortraitLook Looks[12] = {
     // 5: copper wavy hair, green dress, sunset
     {hex(0xf48c5a), hex(0x5c2a63), hex(0xffd36b), Setting::Sunset, hex(0xf8d9c2), hex(0xc4541e), Hair::LongWavy,
      Fringe::Parted, hex(0x4e9a4a), hex(0xc24a58), hex(0x2e7d4f), hex(0xe9d8a6), Neckline::Straps, Extra::Earrings,
-     hex(0xe8e8f0), 6, -8, 0.5, -0.3, 1.0, 0.14},
+     hex(0xe8e8f0), 6, -8, 0.5, -0.3, 1.0, 0.14, true},
     // 6: silver-lilac bun, navy collar, polka dots
     {hex(0xfde7c8), hex(0xf5c896), hex(0xffffff), Setting::Dots, hex(0xf4dccb), hex(0xb7a6d6), Hair::Bun,
      Fringe::SideSwept, hex(0x8048b8), hex(0xd0607a), hex(0x23335c), hex(0xffffff), Neckline::Collar, Extra::Flower,
@@ -33,7 +33,7 @@ const PortraitLook Looks[12] = {
     // 7: short black pixie, yellow top, leaves
     {hex(0xcfe8b8), hex(0x7db36a), hex(0x3f7a3a), Setting::Leaves, hex(0xc99a78), hex(0x17120f), Hair::Pixie,
      Fringe::SideSwept, hex(0x3b2414), hex(0xa8404a), hex(0xf2c230), hex(0x8a5a12), Neckline::Vee, Extra::Earrings,
-     hex(0xf6d26a), 4, 0, 1.0, -0.2, 0.95, 0.12},
+     hex(0xf6d26a), 4, 0, 1.0, -0.2, 0.95, 0.12, true},
     // 8: pink long hair, white blouse, hearts
     {hex(0xffe0ec), hex(0xf7b5cf), hex(0xff8fb4), Setting::Hearts, hex(0xfbe3d4), hex(0xe87aa8), Hair::LongStraight,
      Fringe::Blunt, hex(0x7a50c8), hex(0xe0506e), hex(0xfafafa), hex(0xe87aa8), Neckline::Collar, Extra::Headband,
@@ -45,7 +45,7 @@ const PortraitLook Looks[12] = {
     // 10: blue-black wavy hair, red dress, stripes of dusk
     {hex(0x1f3c5a), hex(0x6fa3c8), hex(0xffffff), Setting::Stripes, hex(0xa8755a), hex(0x141a2a), Hair::LongWavy,
      Fringe::SideSwept, hex(0x2a1a10), hex(0xb83a48), hex(0xd23a3a), hex(0xf0c050), Neckline::Straps, Extra::Flower,
-     hex(0xf7d04a), -6, 6, 0.7, -0.2, 0.97, 0.15},
+     hex(0xf7d04a), -6, 6, 0.7, -0.2, 0.97, 0.15, true},
     // 11: light brown bob, glasses, green cardigan, dotted paper
     {hex(0xeaf4ea), hex(0xc6e0d0), hex(0x80b89a), Setting::Dots, hex(0xf6dac6), hex(0x8a5a34), Hair::Bob,
      Fringe::SideSwept, hex(0x4f7a3a), hex(0xcc5a66), hex(0x3f8a6a), hex(0xf4f0e0), Neckline::Vee, Extra::Glasses,
