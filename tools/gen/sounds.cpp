@@ -12,8 +12,8 @@ namespace gen {
 namespace {
 
 const SoundSpec Specs[5] = {
-    {1, 11025, 0.07, "Move"}, {1, 22050, 0.46, "Undo"}, {1, 11025, 2.88, "Won"},
-    {1, 8000, 1.95, "Lost"},  {2, 44100, 0.14, "Tick"},
+    {1, 11025, 0.07, "Move", 0.6f}, {1, 22050, 0.46, "Undo", 0.6f}, {1, 11025, 2.88, "Won", 0.68f},
+    {1, 8000, 1.95, "Lost", 0.45f},  {2, 44100, 0.14, "Tick", 0.6f},
 };
 
 constexpr double Tau = 2 * M_PI;
@@ -55,8 +55,8 @@ std::vector<float> reverseSweep(const SoundSpec& s, int n) {
     const double env = std::pow(u, 2.2) * std::min(1.0, (s.seconds - t) / 0.05);
     const double hz = 280 + 620 * u * u;
     phase += Tau * hz / s.rate;
-    lowpassed += 0.08 * (rng.uniform(-1, 1) - lowpassed);
-    out[i] = float(env * (0.7 * std::sin(phase) + 0.25 * std::sin(2 * phase) + 1.2 * lowpassed));
+    lowpassed += 0.03 * (rng.uniform(-1, 1) - lowpassed);
+    out[i] = float(env * (0.7 * std::sin(phase) + 0.25 * std::sin(2 * phase) + 1.6 * lowpassed));
   }
   return out;
 }
@@ -121,7 +121,7 @@ std::vector<float> synthesise(int index) {
   }
   float peak = 0;
   for (float v : out) peak = std::max(peak, std::fabs(v));
-  for (float& v : out) v *= 0.68f / peak;
+  for (float& v : out) v *= s.peak / peak;
   return out;
 }
 
