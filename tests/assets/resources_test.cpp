@@ -9,6 +9,8 @@
 
 #include <cmath>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -72,6 +74,24 @@ TEST(Resources, ToolbarIconsStandOnATransparentGround) {
     }
     EXPECT_GT(clear, 24);
     EXPECT_GT(solid, 24 * 24 / 5);
+  }
+}
+
+// The application icons for desktop integration lie beside the embedded pictures as files.
+TEST(Resources, ApplicationIconsAreSquareRgbaPicturesWithClearCorners) {
+  for (unsigned size : {64u, 48u}) {
+    const std::string path = std::string(MIREL_ICON_DIR) + "/mirel-" + std::to_string(size) + ".png";
+    SCOPED_TRACE(path);
+    std::ifstream in(path, std::ios::binary);
+    const std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const probe::Png png = probe::decodePng(bytes.data(), bytes.size());
+    ASSERT_TRUE(png.ok);
+    EXPECT_EQ(png.width, size);
+    EXPECT_EQ(png.height, size);
+    EXPECT_EQ(png.colourType, 6);
+    EXPECT_EQ(png.a(0, 0), 0);
+    EXPECT_EQ(png.a(int(size) / 2, int(size) / 2), 255);
+    EXPECT_FALSE(probe::holdsColour(png, 30, 211, 47));
   }
 }
 
