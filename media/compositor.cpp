@@ -32,15 +32,31 @@ inline std::uint32_t mix(std::uint32_t src, std::uint32_t dst, std::uint32_t a) 
   return 0xff000000u | channel(16) | channel(8) | channel(0);
 }
 
+// Copies rows of a width known when compiling, so the copy is inlined: tile
+// rows are short, and a call per row would cost more than the copy.
+template <std::size_t Bytes>
+void copyRows(std::uint32_t* dst, std::size_t dstStride, const std::uint32_t* src, std::size_t srcStride, int rows) {
+  for (int row = 0; row < rows; ++row, dst += dstStride, src += srcStride) std::memcpy(dst, src, Bytes);
+}
+
 }  // namespace
 
 void drawOpaque(Surface& surface, const DrawPixels& picture, int x, int y) {
   const Clip c = clip(surface, picture, x, y);
   if (c.empty()) return;
-  const std::size_t bytes = std::size_t(c.right - c.left) * sizeof(std::uint32_t);
-  for (int row = c.top; row < c.bottom; ++row)
-    std::memcpy(&surface.pixels[std::size_t(y + row) * surface.width + x + c.left],
-                &picture.opaque[std::size_t(row) * picture.width + c.left], bytes);
+  const int width = c.right - c.left, rows = c.bottom - c.top;
+  std::uint32_t* dst = &surface.pixels[std::size_t(y + c.top) * surface.width + x + c.left];
+  const std::uint32_t* src = &picture.opaque[std::size_t(c.top) * picture.width + c.left];
+  const std::size_t dstStride = surface.width, srcStride = picture.width;
+  switch (width) {  // the tile sizes of the two levels
+    case 24:
+      return copyRows<24 * 4>(dst, dstStride, src, srcStride, rows);
+    case 36:
+      return copyRows<36 * 4>(dst, dstStride, src, srcStride, rows);
+    default:
+      for (int row = 0; row < rows; ++row, dst += dstStride, src += srcStride)
+        std::memcpy(dst, src, std::size_t(width) * sizeof(std::uint32_t));
+  }
 }
 
 void drawBlended(Surface& surface, const DrawPixels& picture, int x, int y, int intensity) {
