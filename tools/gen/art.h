@@ -13,7 +13,8 @@ Raster pauseCover();
 Raster tile(int size, int kind);  // size 36 or 24, kind 0..7
 Raster banner(const char* text);
 
-Raster buttonFace(const char* label);
+// A raised face, or a pressed one (sunk, darker) for a toggle held down.
+Raster buttonFace(const char* label, bool pressed = false);
 Raster aboutPicture();
 Raster donateImage();
 Raster licenceBadge();

@@ -7,25 +7,32 @@
 
 namespace gen {
 
-Raster buttonFace(const char* label) {
+Raster buttonFace(const char* label, bool pressed) {
   Canvas cv(96, 36);
   cairo_t* cr = cv.cr;
   cairo_rectangle(cr, 0, 0, 96, 36);
   setColour(cr, PanelColour);
   cairo_fill(cr);
-  // Bevel: a light rim above, a dark one below, a glossy face between.
+  // Bevel: a light rim above and a dark one below, swapped when pressed,
+  // around a glossy face.
+  const Colour base = pressed ? darker(ButtonColour, 0.25) : ButtonColour;
+  const Colour outer = darker(base, 0.55), inner = lighter(base, 0.55);
   roundedRect(cr, 0.5, 0.5, 95, 35, 7);
-  setColour(cr, darker(ButtonColour, 0.55));
+  setColour(cr, pressed ? inner : outer);
   cairo_fill(cr);
-  roundedRect(cr, 1.5, 1.5, 93, 32, 6);
-  setColour(cr, lighter(ButtonColour, 0.55));
+  roundedRect(cr, 1.5, pressed ? 2.5 : 1.5, 93, 32, 6);
+  setColour(cr, pressed ? outer : inner);
   cairo_fill(cr);
   roundedRect(cr, 3, 3, 90, 30, 5);
-  fillVertical(cr, 3, 33, lighter(ButtonColour, 0.25), darker(ButtonColour, 0.25));
-  roundedRect(cr, 5, 4, 86, 12, 5);
-  cairo_set_source_rgba(cr, 1, 1, 1, 0.22);
-  cairo_fill(cr);
-  lettering(cr, label, LabelFont, 15, 48, 18.5, hex(0xffffff), darker(ButtonColour, 0.6), 2.5);
+  fillVertical(cr, 3, 33, pressed ? darker(base, 0.2) : lighter(base, 0.25), pressed ? lighter(base, 0.1) : darker(base, 0.25));
+  if (!pressed) {
+    roundedRect(cr, 5, 4, 86, 12, 5);
+    cairo_set_source_rgba(cr, 1, 1, 1, 0.22);
+    cairo_fill(cr);
+  }
+  const double shift = pressed ? 1 : 0;
+  lettering(cr, label, LabelFont, 15, 48 + shift, 18 + shift, pressed ? hex(0xffe9a8) : hex(0xffffff),
+            darker(base, 0.6), 2.5);
   return cv.raster();
 }
 

@@ -81,8 +81,11 @@ cairo_text_extents_t textExtents(cairo_t* cr, const char* text, Font font, doubl
 }
 
 void textPathCentred(cairo_t* cr, const char* text, Font font, double size, double cx, double cy) {
+  // Centred by its ink across, and by the height of a capital letter up and
+  // down, so descenders (as in "Quit") do not lift a word.
+  const cairo_text_extents_t capital = textExtents(cr, "H", font, size);
   const cairo_text_extents_t e = textExtents(cr, text, font, size);
-  cairo_move_to(cr, cx - e.width / 2 - e.x_bearing, cy - e.height / 2 - e.y_bearing);
+  cairo_move_to(cr, cx - e.width / 2 - e.x_bearing, cy - capital.height / 2 - capital.y_bearing);
   cairo_text_path(cr, text);
 }
 

@@ -61,7 +61,7 @@ void programPictures() {
   picture("resources/QuitImage.png", "QuitImage", faces.quit, PngFormat::Palette);
   picture("resources/PauseImage.png", "PauseImage", faces.pause, PngFormat::Palette);
   picture("resources/UndoImage.png", "UndoImage", faces.undo, PngFormat::Palette);
-  picture("resources/ContinueImage.png", "ContinueImage", buttonFace("Continue"), PngFormat::Palette);
+  picture("resources/ContinueImage.png", "ContinueImage", buttonFace("Continue", true), PngFormat::Palette);
   picture("resources/AboutPicture.png", "AboutPicture", aboutPicture(), PngFormat::Rgba);
   picture("resources/DonateImage.png", "DonateImage", donateImage(), PngFormat::Rgba);
   picture("resources/LicenceBadgeImage.png", "LicenceBadgeImage", licenceBadge(), PngFormat::Rgba);
