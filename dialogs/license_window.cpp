@@ -33,6 +33,9 @@ void openLicenseWindowSteps() {
   using namespace media;
   LicenseWindow& l = License;
   l = {};
+  // The About window is disabled before its owned window exists: on some
+  // desktops disabling an owner disables the windows it already owns too.
+  disableWindow(ids::AboutWindow, 1);
   dialogs::openDialogWindow(ids::LicenseWindow, Width, Height, Title, ids::AboutWindow);
   l.statement = createTextLabel(AnyNumber, 10, 30, 400, 40, "Text", LabelCentre | LabelWrap);
   l.badgeButton = createPictureButton(AnyNumber, 162, 75, 96, 39, imageHandle(App.LicenceBadgeImage), 0);
@@ -40,7 +43,6 @@ void openLicenseWindowSteps() {
   l.notices = createRichText(AnyNumber, 10, 130, 400, 240, RichReadOnly | RichWordWrap);
   setControlText(l.statement, links::LicenceStatement);
   activateWindow(ids::LicenseWindow);
-  disableWindow(ids::AboutWindow, 1);
   fillNotices(l.notices);
 }
 

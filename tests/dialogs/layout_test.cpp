@@ -180,4 +180,19 @@ TEST_F(LayoutTest, AboutAndLicenceWindows) {
   close(ids::AboutWindow, aboutWindowPass);
 }
 
+// On a real desktop the licence window is owned by the About window; it must
+// still take input once the About window has been disabled.
+TEST_F(LayoutTest, TheLicenceWindowTakesInputWhileTheAboutWindowIsDisabled) {
+  App.ComponentNotices = ComponentNoticeLines;
+  openAboutWindowSteps();
+  openLicenseWindowSteps();
+  ASSERT_EQ(media::windowDisabled(ids::AboutWindow), 1);
+  ASSERT_EQ(media::testing::clickControl(License.badgeButton), 1);
+  close(ids::LicenseWindow, licenseWindowPass);
+  const std::vector<std::string> opened = media::testing::openedDocuments();
+  ASSERT_EQ(opened.size(), 1u);
+  EXPECT_EQ(opened[0], "https://creativecommons.org/licenses/by-nc-nd/4.0/");
+  close(ids::AboutWindow, aboutWindowPass);
+}
+
 }  // namespace
