@@ -124,7 +124,7 @@ class MainWindow(unittest.TestCase):
 
     def start(self, program=None):
         self.proc = subprocess.Popen([program or MIREL], cwd=self.work, env=self.desktop.env,
-                                     stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         return self.proc
 
     def start_main_window(self):
