@@ -164,7 +164,12 @@ void paintBackHair(cairo_t* cr, const PortraitLook& look) {
       skullCap(cr, 9, 30);
       break;
   }
+  cairo_clip_preserve(cr);
   fillHair(cr, look, -110, 230);
+  // Long strands give the mass its fall; the darker inside reads as depth.
+  strands(cr, look, -100, 250, W + 34);
+  cairo_rectangle(cr, -W, -40, 2 * W, 300);
+  fillVerticalAlpha(cr, -40, 260, darker(look.hair, 0.5), 0.35, darker(look.hair, 0.5), 0.1);
   cairo_restore(cr);
 }
 
