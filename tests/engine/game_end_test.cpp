@@ -26,12 +26,18 @@ class GameEndTest : public GameTest {
  protected:
   std::int64_t Now() { return media::headless::now(); }
   void AdvanceTo(std::int64_t time) { Advance(static_cast<int>(time - Now())); }
+  // Starts a tournament game with that limit; answers the time of its start.
+  std::int64_t StartTournament(const std::string& seconds, Settings settings = {}) {
+    settings["Mode"] = "T";
+    settings["Time"] = seconds;
+    WriteSettings(settings);
+    PressNew();
+    return Now();
+  }
 };
 
 TEST_F(GameEndTest, ClockCountsDownAndLosesAtZeroWithTheUncoveredShare) {
-  WriteSettings({{"Mode", "T"}, {"Time", "300"}});
-  PressNew();
-  const std::int64_t start = Now();
+  const std::int64_t start = StartTournament("300");
   EXPECT_EQ(Text(ids::TimeField), "Time left: 05:00");
   AdvanceTo(start + 1500);
   EXPECT_EQ(Text(ids::TimeField), "Time left: 04:59");
@@ -58,9 +64,7 @@ TEST_F(GameEndTest, ClockCountsDownAndLosesAtZeroWithTheUncoveredShare) {
 }
 
 TEST_F(GameEndTest, WinReportsTheTimeUsed) {
-  WriteSettings({{"Mode", "T"}, {"Time", "3600"}});
-  PressNew();
-  const std::int64_t start = Now();
+  const std::int64_t start = StartTournament("3600");
   App.SecondsLeft = 12 * 60 + 34;
   AdvanceTo(start + 1500);
   ASSERT_EQ(Text(ids::TimeField), "Time left: 12:34");
@@ -73,9 +77,7 @@ TEST_F(GameEndTest, WinReportsTheTimeUsed) {
 }
 
 TEST_F(GameEndTest, PausingDoesNotConsumeTheLimit) {
-  WriteSettings({{"Mode", "T"}, {"Time", "300"}});
-  PressNew();
-  const std::int64_t start = Now();
+  const std::int64_t start = StartTournament("300");
   AdvanceTo(start + 1500);
   PressPause();
   ASSERT_EQ(App.GameState, Paused);
@@ -88,9 +90,7 @@ TEST_F(GameEndTest, PausingDoesNotConsumeTheLimit) {
 }
 
 TEST_F(GameEndTest, TimeLimitBelowOneSecondStillRunsAClock) {
-  WriteSettings({{"Mode", "T"}, {"Time", "0"}});
-  PressNew();
-  const std::int64_t start = Now();
+  const std::int64_t start = StartTournament("0");
   EXPECT_EQ(Text(ids::TimeField), "Time left: 00:01");
   AdvanceTo(start + 1500);
   EXPECT_EQ(App.GameState, Lost);
@@ -118,8 +118,7 @@ TEST_F(GameEndTest, BannerRunsFortyEightStepsThenLeavesTheFinalBoard) {
 }
 
 TEST_F(GameEndTest, ClicksAreIgnoredDuringTheBanner) {
-  WriteSettings({{"Mode", "T"}, {"Time", "1"}});
-  PressNew();
+  StartTournament("1");
   SetPosition(OnePair);
   Advance(1500);
   ASSERT_EQ(App.GameState, Lost);
@@ -145,8 +144,7 @@ TEST_F(GameEndTest, SoundsFollowMovesUndoAndTheEndWithSoundOn) {
 }
 
 TEST_F(GameEndTest, NothingPlaysWithSoundOff) {
-  WriteSettings({{"Sound", "0"}, {"Vol", "100"}, {"Mode", "T"}, {"Time", "15"}});
-  PressNew();
+  StartTournament("15", {{"Sound", "0"}, {"Vol", "100"}});
   SetPosition(TwoPairs);
   ClickCell(0, 11);
   PressUndo();
@@ -156,9 +154,7 @@ TEST_F(GameEndTest, NothingPlaysWithSoundOff) {
 }
 
 TEST_F(GameEndTest, WarningOnTheLastSecondsThenTheLostSound) {
-  WriteSettings({{"Sound", "1"}, {"Mode", "T"}, {"Time", "15"}});
-  PressNew();
-  const std::int64_t start = Now();
+  const std::int64_t start = StartTournament("15", {{"Sound", "1"}});
   AdvanceTo(start + 3500);
   EXPECT_TRUE(PlayedSounds().empty()) << "no warning at 14, 13, 12";
   AdvanceTo(start + 4500);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/engine.h"
+#include "engine/engine_internal.h"
 #include "media/media.h"
 #include "media/testing.h"
 #include "settings/config_file.h"
@@ -145,7 +146,9 @@ TEST_F(NewGameTest, ThreePortraitCyclesNeverRepeatAtTheirBoundary) {
   for (std::size_t cycle = 0; cycle < 20; ++cycle) {
     const auto first = shown.begin() + static_cast<long>(cycle * 3);
     EXPECT_EQ(std::set<int>(first, first + 3), (std::set<int>{1, 3, 4})) << "cycle " << cycle;
-    if (cycle > 0) EXPECT_NE(first[0], first[-1]) << "cycle " << cycle;
+    if (cycle > 0) {
+      EXPECT_NE(first[0], first[-1]) << "cycle " << cycle;
+    }
   }
 }
 
@@ -291,6 +294,27 @@ TEST_F(NewGameTest, HandEditedLevelAndColoursStillDealASoundBoard) {
   EXPECT_EQ(counts.begin()->second, 14);
   EXPECT_EQ(counts.rbegin()->second, 13);
   EXPECT_EQ(TileColours().size(), 7u);
+}
+
+// The library may answer null or lack a function: that picture or sound is
+// then absent instead of being read through a null address.
+TEST_F(NewGameTest, MissingPicturesAndSoundsAreSimplyAbsent) {
+  PressNew();
+  ASSERT_TRUE(media::loadLibrary(ids::AssetLibrary, ids::AssetLibraryName));
+  EXPECT_EQ(engine::LoadLibrarySprite(ids::PortraitSprite, "noSuchFunction", 1, 0), 0);
+  EXPECT_FALSE(media::spriteExists(ids::PortraitSprite));
+  EXPECT_EQ(engine::LoadLibrarySprite(ids::FirstTileSprite, "tiles", 30, 1, 0), 0);
+  EXPECT_FALSE(media::spriteExists(ids::FirstTileSprite));
+  EXPECT_EQ(engine::LoadLibrarySprite(ids::PauseCoverSprite, "transGirl", 13, 0), 0);
+  EXPECT_FALSE(media::spriteExists(ids::PauseCoverSprite));
+  EXPECT_EQ(engine::LoadLibrarySound(ids::MoveSound, 5), 0);
+  EXPECT_FALSE(media::soundExists(ids::MoveSound));
+  EXPECT_EQ(engine::LoadLibrarySound(ids::UndoSound, 1), App.SoundAvailable);
+  media::unloadLibrary(ids::AssetLibrary);
+  // A new game with everything in place again.
+  PressNew();
+  EXPECT_TRUE(media::spriteExists(ids::PortraitSprite));
+  EXPECT_EQ(tileSize(), 36);
 }
 
 TEST_F(NewGameTest, LibraryIsUnloadedAndTheFileClosedAfterANewGame) {
