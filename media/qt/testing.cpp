@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QSlider>
 #include <QSystemTrayIcon>
 #include <QTabWidget>
@@ -70,6 +71,23 @@ QWidget& hitWidget(WindowWidget& window, const QPoint& point, QPoint& local) {
 void clickAt(QWidget& widget, const QPoint& local) {
   sendMouse(widget, QEvent::MouseButtonPress, local, Qt::LeftButton, Qt::LeftButton);
   sendMouse(widget, QEvent::MouseButtonRelease, local, Qt::LeftButton, Qt::NoButton);
+}
+
+// The widget the driver's cursor is over, for its enter and leave events.
+QPointer<QWidget> underCursor;
+
+void moveCursorOnto(QWidget* target) {
+  if (underCursor == target) return;
+  if (underCursor) {
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(underCursor, &leave);
+  }
+  underCursor = target;
+  if (target) {
+    const QPointF local = target->mapFromGlobal(QPointF(QCursor::pos()));
+    QEnterEvent enter(local, local, QPointF(QCursor::pos()));
+    QApplication::sendEvent(target, &enter);
+  }
 }
 
 SurfaceWidget* surface() {
@@ -139,11 +157,12 @@ int moveMouse(int window, int x, int y) {
   QCursor::setPos(widget->mapToGlobal(point));
   pump();
   // Where the platform does not turn a cursor move into a mouse event, send one.
-  if (testHooks().mouseMovesPosted == movesBefore && widget->rect().contains(point) && windowTakesInput(window)) {
-    QPoint local;
-    QWidget& target = hitWidget(*widget, point, local);
-    sendMouse(target, QEvent::MouseMove, local, Qt::NoButton, Qt::NoButton);
-  }
+  const bool inside = widget->rect().contains(point) && windowTakesInput(window);
+  QPoint local;
+  QWidget* target = inside ? &hitWidget(*widget, point, local) : nullptr;
+  moveCursorOnto(target);
+  if (target && testHooks().mouseMovesPosted == movesBefore)
+    sendMouse(*target, QEvent::MouseMove, local, Qt::NoButton, Qt::NoButton);
   return 1;
 }
 

@@ -202,9 +202,11 @@ TEST_F(ControlsOnQt, AHyperlinkUsesItsHoverColourHandCursorAndUnderline) {
     return count;
   };
   EXPECT_EQ(reddish(painted(link)), 0);
-  QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), link->mapToGlobal(QPointF(5, 5)));
-  QApplication::sendEvent(link, &enter);
-  EXPECT_GT(reddish(painted(link)), 10);
+  ASSERT_EQ(testing::moveMouse(0, 20, 15), 1);
+  EXPECT_GT(reddish(painted(link)), 10) << "drawn in the hover colour while the mouse is over it";
+  ASSERT_EQ(testing::moveMouse(0, 250, 60), 1);
+  EXPECT_EQ(reddish(painted(link)), 0) << "and in its normal colour again once it left";
+  drain(EventRepaint);
   ASSERT_EQ(testing::clickControl(60), 1);
   EXPECT_EQ(nextEventButMoves(), EventControl);
 }
