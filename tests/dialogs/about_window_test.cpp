@@ -74,10 +74,8 @@ TEST_F(AboutWindowTest, ClosingTheLicenceWindowReturnsToTheAboutWindow) {
 TEST_F(AboutWindowTest, TheMakerLinkIsBlueAndBlackWhileTheMouseIsOverIt) {
   openAboutWindowSteps();
   const media::ControlRecord& link = control(About.makerLink);
-  EXPECT_EQ(link.text, "Valdrane");
   EXPECT_EQ(link.textColour, 255 * 65536);
   EXPECT_EQ(link.hoverColour, 0);
-  EXPECT_TRUE(link.flags & media::LinkUnderline);
   EXPECT_EQ(link.hovered, 0);
   media::testing::moveMouse(ids::AboutWindow, 430, 100);
   pass(aboutWindowPass);

@@ -63,24 +63,16 @@ TEST_F(OptionsWindowTest, WithoutStoredSettingsShowsTheFallbacksAndWritesNothing
   EXPECT_FALSE(configExists());
 }
 
-TEST_F(OptionsWindowTest, AnyModeButPShowsTournamentWithTheTimeControlsEnabled) {
-  for (const char* mode : {"T", "X", "p"}) {
-    writeConfig(std::string("Mode = ") + mode + "\n");
+TEST_F(OptionsWindowTest, AnyModeButPShowsTournamentAndAnySizeBut36ShowsHard) {
+  for (const char* value : {"T", "p", "24", "big"}) {
+    writeConfig(std::string("Mode = ") + value + "\nSize = " + value + "\n");
     openOptionsWindowSteps();
-    EXPECT_EQ(state(Options.tournament), 1) << mode;
-    EXPECT_EQ(state(Options.practice), 0) << mode;
-    EXPECT_EQ(disabled(Options.timeLabel), 0) << mode;
-    EXPECT_EQ(disabled(Options.timeSlider), 0) << mode;
-    closeByButton();
-  }
-}
-
-TEST_F(OptionsWindowTest, AnySizeBut36ShowsHard) {
-  for (const char* size : {"24", "30", "big"}) {
-    writeConfig(std::string("Size = ") + size + "\n");
-    openOptionsWindowSteps();
-    EXPECT_EQ(state(Options.hard), 1) << size;
-    EXPECT_EQ(state(Options.easy), 0) << size;
+    EXPECT_EQ(state(Options.tournament), 1) << value;
+    EXPECT_EQ(state(Options.practice), 0) << value;
+    EXPECT_EQ(disabled(Options.timeLabel), 0) << value;
+    EXPECT_EQ(disabled(Options.timeSlider), 0) << value;
+    EXPECT_EQ(state(Options.hard), 1) << value;
+    EXPECT_EQ(state(Options.easy), 0) << value;
     closeByButton();
   }
 }
@@ -131,16 +123,6 @@ TEST_F(OptionsWindowTest, PracticeAfterTournamentGreysTheTimeAndKeepsTheStoredTi
   closeByButton();
   EXPECT_EQ(stored("Mode"), "P");
   EXPECT_EQ(stored("Time"), "1200");
-}
-
-TEST_F(OptionsWindowTest, TournamentAndHardAreStoredWhenChosen) {
-  openOptionsWindowSteps();
-  click(Options.tournament);
-  click(Options.hard);
-  EXPECT_EQ(disabled(Options.timeSlider), 0);
-  closeByButton();
-  EXPECT_EQ(stored("Mode"), "T");
-  EXPECT_EQ(stored("Size"), "24");
 }
 
 TEST_F(OptionsWindowTest, DraggingTheTimeSliderFollowsTheThumbAndStoresTheLastPosition) {
@@ -200,12 +182,14 @@ TEST_F(OptionsWindowTest, EventsOfTheMainWindowAreDropped) {
 TEST_F(OptionsWindowTest, TheWholeWindowRunsUntilClosedAndLeavesTheValuesOnDisk) {
   scriptInput({
       [] { clickControl(Options.hard); },
+      [] { clickControl(Options.tournament); },
       [] { changeControl(Options.volumeSlider, 4); },
       [] { media::testing::requestClose(ids::OptionsWindow); },
   });
   openOptionsWindow();
   EXPECT_FALSE(media::windowExists(ids::OptionsWindow));
   EXPECT_EQ(stored("Size"), "24");
+  EXPECT_EQ(stored("Mode"), "T");
   EXPECT_EQ(stored("Vol"), "40");
 }
 
