@@ -1,0 +1,50 @@
+// The image collection window's openings: the first one of a run loads the
+// asset library and makes twelve thumbnails, every later one reuses them.
+#include <benchmark/benchmark.h>
+
+#include "dialogs/collection_window.h"
+#include "media/media.h"
+#include "media/testing.h"
+#include "settings/config_file.h"
+#include "shell/ids.h"
+
+namespace {
+
+void openAndClose() {
+  openCollectionWindowSteps();
+  media::testing::requestClose(ids::CollectionWindow);
+  collectionWindowPass();
+}
+
+void setUp() {
+  media::initialise();
+  media::registerPngDecoder();
+  media::openWindow(ids::MainWindow, 0, 0, 620, 544, "Free Mirel ! v4", media::WindowCaption, nullptr);
+}
+
+void BM_FirstOpening(benchmark::State& state) {
+  setUp();
+  for (auto _ : state) {
+    state.PauseTiming();
+    media::releaseAll();
+    setUp();
+    Collection = CollectionWindow{};  // a fresh run: nothing loaded
+    state.ResumeTiming();
+    openAndClose();
+  }
+  media::releaseAll();
+}
+BENCHMARK(BM_FirstOpening)->Unit(benchmark::kMillisecond);
+
+void BM_LaterOpening(benchmark::State& state) {
+  setUp();
+  Collection = CollectionWindow{};
+  openAndClose();
+  for (auto _ : state) openAndClose();
+  media::releaseAll();
+}
+BENCHMARK(BM_LaterOpening)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
