@@ -32,6 +32,9 @@ struct PortraitLook {
   double headScale = 1;  // the head's size against the body
   double lean = 0;       // the body's turn: shoulders shift by this much per pixel down
   bool necklace = false;  // a fine chain with a pendant in the accessory's colour
+  double eyeSize = 1;     // the eyes' size against the face
+  int wink = 0;           // 1 or -1 closes the eye on that side
+  bool openSmile = false; // lips parted over the teeth
 };
 
 const PortraitLook& portraitLook(int number);  // 1..12

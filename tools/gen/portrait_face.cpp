@@ -40,8 +40,26 @@ void upperLid(cairo_t* cr, double s) {
   cairo_line_to(cr, s * 41, -3);
 }
 
+// A closed eye: a soft downward arc with its lashes, for a wink.
+void closedEye(cairo_t* cr, const PortraitLook& look, double s) {
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  strokeCurve(cr, s * 10, 2, s * 16, 9, s * 30, 9, s * 37, 1, 2.6, hex(0x29191a), 1);
+  for (int i = 0; i < 2; ++i)
+    strokeCurve(cr, s * (31 + i * 4), 5 - i * 2, s * (33 + i * 4), 7 - i * 2, s * (35 + i * 4), 8 - i * 2,
+                s * (37 + i * 4), 9 - i * 2, 1.1, hex(0x29191a), 0.9);
+  strokeCurve(cr, s * 10, -19, s * 18, -25, s * 28, -26, s * 37, -19, 2.6, darker(look.hair, 0.35), 0.85);
+}
+
 void eye(cairo_t* cr, const PortraitLook& look, double s) {
+  if (look.wink == int(s)) {
+    closedEye(cr, look, s);
+    return;
+  }
   const double ix = s * 23 + look.eyeLook * 3, iy = 3.5;
+  cairo_save(cr);
+  cairo_translate(cr, s * 23, 2);
+  cairo_scale(cr, look.eyeSize, look.eyeSize);
+  cairo_translate(cr, -s * 23, -2);
   eyeOutline(cr, s);
   cairo_set_source_rgb(cr, 0.98, 0.97, 0.96);
   cairo_fill_preserve(cr);
@@ -85,16 +103,48 @@ void eye(cairo_t* cr, const PortraitLook& look, double s) {
   strokeCurve(cr, s * 13, -4, s * 19, -12, s * 29, -13, s * 35, -6, 1, hex(0x592e26), 0.3);
   // Brow.
   strokeCurve(cr, s * 10, -19, s * 18, -27, s * 28, -28, s * 37, -21, 2.6, darker(look.hair, 0.35), 0.85);
+  cairo_restore(cr);
+}
+
+// Parted lips: the dark of the mouth under the smile line, a band of teeth
+// along its top, the tongue below and the lower lip's colour beneath.
+void openMouth(cairo_t* cr, const PortraitLook& look, double w, double curve) {
+  auto path = [&](double dy) {
+    cairo_new_path(cr);
+    cairo_move_to(cr, -w, 48);
+    cairo_curve_to(cr, -w * 0.5, 48 + curve, w * 0.5, 48 + curve, w, 48);
+    cairo_curve_to(cr, w * 0.6, 60 + curve + dy, -w * 0.6, 60 + curve + dy, -w, 48);
+    cairo_close_path(cr);
+  };
+  path(2.5);
+  setColour(cr, look.lips, 0.75);
+  cairo_fill(cr);
+  path(0);
+  setColour(cr, hex(0x6e1e2a));
+  cairo_fill_preserve(cr);
+  cairo_save(cr);
+  cairo_clip(cr);
+  cairo_rectangle(cr, -w, 44, 2 * w, 7 + curve * 0.75);
+  setColour(cr, hex(0xfbf6f2));
+  cairo_fill(cr);
+  ellipse(cr, 0, 57 + curve, w * 0.45, 3.5);
+  setColour(cr, hex(0xc85868));
+  cairo_fill(cr);
+  cairo_restore(cr);
 }
 
 void mouth(cairo_t* cr, const PortraitLook& look) {
   const double w = 11 + look.smile * 4, curve = 3 + look.smile * 5;
-  cairo_new_path(cr);
-  cairo_move_to(cr, -w * 0.75, 51);
-  cairo_curve_to(cr, -w * 0.3, 58 + look.smile * 3, w * 0.3, 58 + look.smile * 3, w * 0.75, 51);
-  cairo_curve_to(cr, w * 0.3, 52 + curve * 0.5, -w * 0.3, 52 + curve * 0.5, -w * 0.75, 51);
-  setColour(cr, look.lips, 0.85);
-  cairo_fill(cr);
+  if (look.openSmile) {
+    openMouth(cr, look, w, curve);
+  } else {
+    cairo_new_path(cr);
+    cairo_move_to(cr, -w * 0.75, 51);
+    cairo_curve_to(cr, -w * 0.3, 58 + look.smile * 3, w * 0.3, 58 + look.smile * 3, w * 0.75, 51);
+    cairo_curve_to(cr, w * 0.3, 52 + curve * 0.5, -w * 0.3, 52 + curve * 0.5, -w * 0.75, 51);
+    setColour(cr, look.lips, 0.85);
+    cairo_fill(cr);
+  }
   cairo_new_path(cr);
   cairo_move_to(cr, -w, 48);
   cairo_curve_to(cr, -w * 0.5, 48 + curve, w * 0.5, 48 + curve, w, 48);
@@ -102,9 +152,11 @@ void mouth(cairo_t* cr, const PortraitLook& look) {
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
   setColour(cr, darker(look.lips, 0.45));
   cairo_stroke(cr);
-  ellipse(cr, -2, 54.5 + look.smile * 1.5, 3, 1.2);
-  cairo_set_source_rgba(cr, 1, 1, 1, 0.35);
-  cairo_fill(cr);
+  if (!look.openSmile) {
+    ellipse(cr, -2, 54.5 + look.smile * 1.5, 3, 1.2);
+    cairo_set_source_rgba(cr, 1, 1, 1, 0.35);
+    cairo_fill(cr);
+  }
 }
 
 }  // namespace
