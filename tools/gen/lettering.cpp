@@ -3,6 +3,7 @@
 #include "draw.h"
 
 #include <cmath>
+#include <initializer_list>
 
 namespace gen {
 namespace {

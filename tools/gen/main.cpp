@@ -9,6 +9,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <initializer_list>
 #include <string>
 
 using namespace gen;
