@@ -12,6 +12,7 @@
 #include "dialogs/notices.h"
 #include "media/media.h"
 #include "media/testing.h"
+#include "resources/resources.h"
 #include "shell/app_state.h"
 #include "shell/ids.h"
 
@@ -122,20 +123,13 @@ TEST_F(AboutWindowTest, LicenseAgreementRunsTheLicenceWindowInsideTheAboutWindow
   EXPECT_EQ(media::windowDisabled(ids::MainWindow), 0);
 }
 
-TEST_F(AboutWindowTest, ThePicturesAreTheProgramsOwn) {
-  // Three pictures of the sizes the program carries, made from a portrait.
-  media::loadLibrary(ids::AssetLibrary, ids::AssetLibraryName);
-  const auto png = reinterpret_cast<const void*>(media::callLibrary(ids::AssetLibrary, "transGirl", 1));
-  ASSERT_NE(png, nullptr);
-  const auto picture = [png](int width, int height) {
-    const int image = media::loadImage(media::AnyNumber, png, media::UnknownSize);
-    media::resizeImage(image, width, height);
-    return image;
+TEST_F(AboutWindowTest, ShowsThePicturesTheProgramCarries) {
+  const auto load = [](const resources::Blob& blob) {
+    return media::loadImage(media::AnyNumber, blob.data, blob.size);
   };
-  App.AboutPicture = picture(200, 149);
-  App.DonateImage = picture(150, 50);
-  App.LicenceBadgeImage = picture(96, 39);
-  media::unloadLibrary(ids::AssetLibrary);
+  App.AboutPicture = load(resources::AboutPicture);
+  App.DonateImage = load(resources::DonateImage);
+  App.LicenceBadgeImage = load(resources::LicenceBadgeImage);
 
   openAboutWindowSteps();
   openLicenseWindowSteps();
