@@ -6,6 +6,7 @@
 #include "library.h"
 #include "probe.h"
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -108,6 +109,47 @@ TEST_F(Catalogue, HoverFrameIsGreyAroundAnInsideOfExactlyTheKeyColour) {
       const int r = png.r(i, 1), g = png.g(i, 1), b = png.b(i, 1);
       EXPECT_LT(std::max({r, g, b}) - std::min({r, g, b}), 16) << "at " << i;
     }
+  }
+}
+
+// Seven colours easy to tell apart, and each with an emblem of its own, so a
+// player who cannot tell two colours apart still tells the tiles apart.
+TEST_F(Catalogue, EveryPairOfTileKindsDiffersInColourAndInEmblem) {
+  for (int size : {36, 24}) {
+    SCOPED_TRACE("size " + std::to_string(size));
+    const int lo = size / 6, hi = size - size / 6;
+    double mean[8][3] = {};
+    std::vector<bool> emblem[8];
+    for (int kind = 1; kind <= 7; ++kind) {
+      const probe::Png png = decode(lib.tiles(size, kind));
+      ASSERT_TRUE(png.ok);
+      std::vector<double> lum;
+      for (int y = lo; y < hi; ++y)
+        for (int x = lo; x < hi; ++x) {
+          mean[kind][0] += png.r(x, y);
+          mean[kind][1] += png.g(x, y);
+          mean[kind][2] += png.b(x, y);
+          lum.push_back(0.3 * png.r(x, y) + 0.59 * png.g(x, y) + 0.11 * png.b(x, y));
+        }
+      const double n = double(lum.size());
+      for (double& c : mean[kind]) c /= n;
+      double average = 0;
+      for (double l : lum) average += l / n;
+      int marked = 0;
+      for (double l : lum) {
+        emblem[kind].push_back(l < average - 10);
+        marked += emblem[kind].back();
+      }
+      EXPECT_GT(marked, int(n) / 20) << "kind " << kind << " shows no emblem";
+    }
+    for (int a = 1; a <= 7; ++a)
+      for (int b = a + 1; b <= 7; ++b) {
+        const double dr = mean[a][0] - mean[b][0], dg = mean[a][1] - mean[b][1], db = mean[a][2] - mean[b][2];
+        EXPECT_GT(std::sqrt(dr * dr + dg * dg + db * db), 45) << "kinds " << a << " and " << b << " look alike";
+        int differing = 0;
+        for (std::size_t i = 0; i < emblem[a].size(); ++i) differing += emblem[a][i] != emblem[b][i];
+        EXPECT_GT(differing, size / 2) << "kinds " << a << " and " << b << " share an emblem";
+      }
   }
 }
 

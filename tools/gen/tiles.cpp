@@ -106,7 +106,7 @@ Raster colourTile(int s, const TileLook& look) {
   cairo_rectangle(cr, b, b, s - 2 * b, s - 2 * b);
   fillVertical(cr, b, s - b, lighter(base, 0.12), darker(base, 0.1));
   // The emblem, pressed into the face: a light lower-right rim and a darker fill.
-  const double c = s / 2.0, r = s == 36 ? 8.5 : 5.8;
+  const double c = s / 2.0, r = s == 36 ? 9 : 6.8;
   cairo_save(cr);
   cairo_translate(cr, 0.8, 0.8);
   emblemPath(cr, look.emblem, c, r);
