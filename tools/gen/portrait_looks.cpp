@@ -17,7 +17,7 @@ const PortraitLook Looks[12] = {
     // 3: blonde ponytail, blue sailor collar, sky with flowers
     {hex(0x9fd4f5), hex(0xe8f6ff), hex(0xfff06a), Setting::Flowers, hex(0xfbe0cc), hex(0xe8c060), Hair::Ponytail,
      Fringe::Parted, hex(0x3a7ad8), hex(0xe07080), hex(0xf8f8fa), hex(0x28468f), Neckline::Collar, Extra::Bow,
-     hex(0xd8344a), 5, 0, 0.9, 0.3, 1.04, 0.0, false, 1.1, 0, true},
+     hex(0xd8344a), 9, 2, 0.9, 0.3, 1.04, 0.0, false, 1.1, 0, true},
     // 4: dark brown twin tails, violet hoodie, starry night
     {hex(0x191a45), hex(0x4c2b6e), hex(0xfff4c0), Setting::Stars, hex(0xefc9ae), hex(0x3b2418), Hair::TwinTails,
      Fringe::Blunt, hex(0xb0502a), hex(0xd05a6e), hex(0x7b4fc4), hex(0xf4d35e), Neckline::Round, Extra::Bow,
@@ -45,7 +45,7 @@ const PortraitLook Looks[12] = {
     // 10: blue-black wavy hair, red dress, stripes of dusk
     {hex(0x1f3c5a), hex(0x6fa3c8), hex(0xffffff), Setting::Stripes, hex(0xa8755a), hex(0x141a2a), Hair::LongWavy,
      Fringe::SideSwept, hex(0x2a1a10), hex(0xb83a48), hex(0xd23a3a), hex(0xf0c050), Neckline::Straps, Extra::Flower,
-     hex(0xf7d04a), -6, 6, 0.7, -0.2, 0.97, 0.15, true, 0.94, 0, false},
+     hex(0xf7d04a), -10, 8, 0.7, -0.2, 0.97, 0.15, true, 0.94, 0, false},
     // 11: light brown bob, glasses, green cardigan, dotted paper
     {hex(0xeaf4ea), hex(0xc6e0d0), hex(0x80b89a), Setting::Dots, hex(0xf6dac6), hex(0x8a5a34), Hair::Bob,
      Fringe::SideSwept, hex(0x4f7a3a), hex(0xcc5a66), hex(0x3f8a6a), hex(0xf4f0e0), Neckline::Vee, Extra::Glasses,
