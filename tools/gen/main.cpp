@@ -51,7 +51,7 @@ void libraryAssets() {
   picture("assets/data/banner1.png", "gfxMsg(1)", banner("You lost!"), PngFormat::Rgba);
   for (int i = 0; i < 5; ++i) {
     const std::string path = "assets/data/sound" + std::to_string(i) + ".ogg";
-    writeFile(root + "/" + path, encodeVorbis(synthesise(i), soundSpec(i)));
+    writeFile(root + "/" + path, encodeVorbis(synthesise(i), soundFormat(i)));
     std::printf("%s\n", path.c_str());
   }
 }

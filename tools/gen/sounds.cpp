@@ -12,7 +12,7 @@
 namespace gen {
 namespace {
 
-const SoundSpec Specs[5] = {
+const SoundFormat Formats[5] = {
     {1, 11025, 0.07, "Move", 0.6f}, {1, 22050, 0.46, "Undo", 0.6f}, {1, 11025, 2.88, "Won", 0.68f},
     {1, 8000, 1.95, "Lost", 0.45f},  {2, 44100, 0.14, "Tick", 0.6f},
 };
@@ -35,7 +35,7 @@ void bell(std::vector<float>& out, int rate, double start, double length, double
   }
 }
 
-std::vector<float> click(const SoundSpec& s, int n) {
+std::vector<float> click(const SoundFormat& s, int n) {
   std::vector<float> out(n);
   Rng rng(1);
   for (int i = 0; i < n; ++i) {
@@ -46,7 +46,7 @@ std::vector<float> click(const SoundSpec& s, int n) {
   return out;
 }
 
-std::vector<float> reverseSweep(const SoundSpec& s, int n) {
+std::vector<float> reverseSweep(const SoundFormat& s, int n) {
   std::vector<float> out(n);
   Rng rng(2);
   double phase = 0, lowpassed = 0;
@@ -62,7 +62,7 @@ std::vector<float> reverseSweep(const SoundSpec& s, int n) {
   return out;
 }
 
-std::vector<float> jingle(const SoundSpec& s, int n) {
+std::vector<float> jingle(const SoundFormat& s, int n) {
   std::vector<float> out(n);
   // C5 E5 G5 C6, a little turn, then the closing chord.
   const int melody[7] = {3, 7, 10, 15, 12, 14, 15};
@@ -71,7 +71,7 @@ std::vector<float> jingle(const SoundSpec& s, int n) {
   return out;
 }
 
-std::vector<float> fallingPhrase(const SoundSpec& s, int n) {
+std::vector<float> fallingPhrase(const SoundFormat& s, int n) {
   std::vector<float> out(n);
   // G4 F4 Eb4, then a long D4 that sinks.
   const double starts[4] = {0, 0.3, 0.6, 0.9}, lengths[4] = {0.3, 0.3, 0.3, 1.05};
@@ -92,7 +92,7 @@ std::vector<float> fallingPhrase(const SoundSpec& s, int n) {
   return out;
 }
 
-std::vector<float> tick(const SoundSpec& s, int n) {
+std::vector<float> tick(const SoundFormat& s, int n) {
   std::vector<float> out(std::size_t(n) * 2);
   for (int i = 0; i < n; ++i) {
     const double t = double(i) / s.rate;
@@ -107,10 +107,10 @@ std::vector<float> tick(const SoundSpec& s, int n) {
 
 }  // namespace
 
-const SoundSpec& soundSpec(int index) { return Specs[index]; }
+const SoundFormat& soundFormat(int index) { return Formats[index]; }
 
 std::vector<float> synthesise(int index) {
-  const SoundSpec& s = Specs[index];
+  const SoundFormat& s = Formats[index];
   const int n = int(std::lround(s.seconds * s.rate));
   std::vector<float> out;
   switch (index) {

@@ -6,17 +6,17 @@
 
 namespace gen {
 
-struct SoundSpec {
+struct SoundFormat {
   int channels;
   int rate;
   double seconds;
   const char* title;
   float peak;  // loudest sample after levelling, well below full scale
 };
-const SoundSpec& soundSpec(int index);  // 0..4
+const SoundFormat& soundFormat(int index);  // 0..4
 
 // Samples, interleaved by channel, levelled to the sound's peak.
 std::vector<float> synthesise(int index);
-std::vector<unsigned char> encodeVorbis(const std::vector<float>& samples, const SoundSpec& spec);
+std::vector<unsigned char> encodeVorbis(const std::vector<float>& samples, const SoundFormat& format);
 
 }  // namespace gen

@@ -17,20 +17,20 @@ void appendPage(std::vector<unsigned char>& out, const ogg_page& page) {
 
 }  // namespace
 
-std::vector<unsigned char> encodeVorbis(const std::vector<float>& samples, const SoundSpec& spec) {
+std::vector<unsigned char> encodeVorbis(const std::vector<float>& samples, const SoundFormat& format) {
   vorbis_info vi;
   vorbis_info_init(&vi);
-  if (vorbis_encode_init_vbr(&vi, spec.channels, spec.rate, 0.4f) != 0) throw std::runtime_error("vorbisenc setup");
+  if (vorbis_encode_init_vbr(&vi, format.channels, format.rate, 0.4f) != 0) throw std::runtime_error("vorbisenc setup");
   vorbis_comment vc;
   vorbis_comment_init(&vc);
-  vorbis_comment_add_tag(&vc, "TITLE", spec.title);
+  vorbis_comment_add_tag(&vc, "TITLE", format.title);
   vorbis_comment_add_tag(&vc, "ALBUM", "Free Mirel");
   vorbis_dsp_state vd;
   vorbis_block vb;
   vorbis_analysis_init(&vd, &vi);
   vorbis_block_init(&vd, &vb);
   ogg_stream_state os;
-  ogg_stream_init(&os, 0x4d697265 + spec.rate);  // any fixed serial number
+  ogg_stream_init(&os, 0x4d697265 + format.rate);  // any fixed serial number
 
   std::vector<unsigned char> out;
   ogg_packet header, comments, codebooks;
@@ -41,7 +41,7 @@ std::vector<unsigned char> encodeVorbis(const std::vector<float>& samples, const
   ogg_page page;
   while (ogg_stream_flush(&os, &page)) appendPage(out, page);
 
-  const int frames = int(samples.size()) / spec.channels;
+  const int frames = int(samples.size()) / format.channels;
   const int chunk = 1024;
   bool ending = false;
   for (int done = 0; !ending;) {
@@ -49,7 +49,7 @@ std::vector<unsigned char> encodeVorbis(const std::vector<float>& samples, const
     if (n > 0) {
       float** buf = vorbis_analysis_buffer(&vd, n);
       for (int i = 0; i < n; ++i)
-        for (int c = 0; c < spec.channels; ++c) buf[c][i] = samples[std::size_t(done + i) * spec.channels + c];
+        for (int c = 0; c < format.channels; ++c) buf[c][i] = samples[std::size_t(done + i) * format.channels + c];
       vorbis_analysis_wrote(&vd, n);
       done += n;
     } else {
