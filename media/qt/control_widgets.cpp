@@ -3,6 +3,7 @@
 // paint time, so the record stays the one source of truth.
 #include "media/qt/control_widgets.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -30,9 +31,11 @@ StaticLabel::StaticLabel(int control, QWidget* parent) : QWidget(parent), contro
   setMouseTracking(true);
 }
 
+// Greyed only when the label itself is disabled, not while its window is (a
+// dialog disables the main window, whose texts keep their look).
 QColor StaticLabel::textColour() const {
   const ControlRecord* record = core::findControl(control_);
-  if (!isEnabled()) return palette().color(QPalette::Disabled, QPalette::WindowText);
+  if (record && record->disabled) return QApplication::palette().color(QPalette::Disabled, QPalette::WindowText);
   return record && record->textColour >= 0 ? toQColor(record->textColour) : palette().color(QPalette::WindowText);
 }
 
@@ -60,7 +63,7 @@ LinkLabel::LinkLabel(int control, QWidget* parent) : StaticLabel(control, parent
 
 QColor LinkLabel::textColour() const {
   const ControlRecord* record = core::findControl(control_);
-  if (record && record->hovered && record->hoverColour >= 0 && isEnabled()) return toQColor(record->hoverColour);
+  if (record && record->hovered && record->hoverColour >= 0 && !record->disabled) return toQColor(record->hoverColour);
   return StaticLabel::textColour();
 }
 

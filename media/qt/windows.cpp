@@ -42,7 +42,8 @@ bool createWindow(WindowRecord& window) {
   auto* widget = new WindowWidget(window.number, owner, flags);
   widget->setWindowTitle(QString::fromStdString(window.title));
   widget->setFixedSize(window.client.width, window.client.height);
-  widget->move(window.client.x, window.client.y);
+  // The record's position is the client area's; the frame goes around it.
+  widget->setGeometry(window.client.x, window.client.y, window.client.width, window.client.height);
   qt::trackNative(widget, window.native);
   updateWindow(window);
   return true;

@@ -62,6 +62,17 @@ TEST_F(ControlsOnQt, ALabelWithoutAnAnswerPaintsItsOwnBackground) {
   EXPECT_EQ(window.pixelColor(5, 5), QColor(0, 160, 0)) << "the picture shows outside the label";
 }
 
+TEST_F(ControlsOnQt, ALabelKeepsItsLookWhileItsWindowIsDisabledButGreysWhenItIsDisabled) {
+  openGreenWindowWithField(0);
+  ASSERT_EQ(setControlColours(StatusField, 255, -1), 1);
+  const QImage before = painted(controlWidgetOf(StatusField));
+  ASSERT_EQ(disableWindow(0, 1), 1);
+  EXPECT_EQ(painted(controlWidgetOf(StatusField)), before) << "a dialog disables the main window, not its texts";
+  ASSERT_EQ(disableWindow(0, 0), 1);
+  ASSERT_EQ(disableControl(StatusField, 1), 1);
+  EXPECT_NE(painted(controlWidgetOf(StatusField)), before);
+}
+
 TEST_F(ControlsOnQt, APictureButtonIsExactlyItsPictureAndTheToggleShowsThePressedOne) {
   ASSERT_EQ(openWindow(0, 0, 0, 200, 100, "Buttons", WindowCaption, nullptr), 1);
   QImage face(96, 36, QImage::Format_RGB32);
