@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -21,8 +22,10 @@ using ConfigText::EntryKind;
 
 const std::string& fileName() {
   static const std::string name = [] {
-    char pattern[] = "/tmp/mirel-fuzz-XXXXXX";
-    if (::mkdtemp(pattern) == nullptr) std::abort();
+    // In memory where possible: every save flushes, which is slow on a disk.
+    char pattern[] = "/dev/shm/mirel-fuzz-XXXXXX";
+    char fallback[] = "/tmp/mirel-fuzz-XXXXXX";
+    if (::mkdtemp(pattern) == nullptr && ::mkdtemp(std::strcpy(pattern, fallback)) == nullptr) std::abort();
     static std::string directory = pattern;
     std::atexit([] {
       std::remove((directory + "/config.ini").c_str());
