@@ -234,6 +234,19 @@ TEST_F(StatisticsTest, WindowDropsEventsOfOtherWindows) {
   EXPECT_TRUE(media::windowExists(ids::MainWindow));
 }
 
+TEST_F(StatisticsTest, ActionsLeaveTheirLastGroupSelected) {
+  writeConfig(Mark + SilentDefaults + "[Lvl-Lo]\r\nOA_Won = 5\r\n[Lvl-Hi]\r\nOA_Won = 2\r\n");
+  ConfigFile::open(ids::ConfigFileName);
+  statisticsAction(StartUpLoad);
+  EXPECT_EQ(ConfigFile::readInt("OA_Won", 0), 2);
+  statisticsAction(StatisticsWon);
+  EXPECT_EQ(ConfigFile::readInt("OA_Won", 0), 6);
+  statisticsAction(7);  // no such code: only the common first steps
+  EXPECT_EQ(ConfigFile::readInt("Size", 0), 36);
+  ConfigFile::close();
+  EXPECT_EQ(App.Statistics[0].wonSinceStart, 1);
+}
+
 TEST_F(StatisticsTest, MissingFileShowsZerosAndResetWritesNothing) {
   openStatisticsWindowSteps();
   EXPECT_EQ(figures(0), EmptyHard);
