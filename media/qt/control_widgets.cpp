@@ -19,6 +19,15 @@ Qt::Alignment labelAlignment(unsigned flags) {
   return alignment | Qt::AlignLeft;
 }
 
+// What a control paints behind itself: its own background colour, else its
+// window's colour, else the dialog face colour.
+QColor backgroundOf(const ControlRecord& record, const QPalette& palette) {
+  if (record.backgroundColour >= 0) return toQColor(record.backgroundColour);
+  const WindowRecord* window = core::findWindow(record.window);
+  if (window && window->colour >= 0) return toQColor(window->colour);
+  return palette.color(QPalette::Window);
+}
+
 bool isLeftReleaseInside(const QWidget& widget, const QMouseEvent& event) {
   return event.button() == Qt::LeftButton && widget.rect().contains(event.position().toPoint());
 }
@@ -45,11 +54,7 @@ void StaticLabel::paintEvent(QPaintEvent*) {
   StaticColours colours;
   const bool answered = core::askStaticColours(record->window, control_, colours) != 0;
   QPainter painter(this);
-  if (!(answered && colours.transparentBackground)) {
-    const QColor background =
-        record->backgroundColour >= 0 ? toQColor(record->backgroundColour) : palette().color(QPalette::Window);
-    painter.fillRect(rect(), background);
-  }
+  if (!(answered && colours.transparentBackground)) painter.fillRect(rect(), backgroundOf(*record, palette()));
   painter.setPen(answered && colours.textColour >= 0 ? toQColor(colours.textColour) : textColour());
   painter.setFont(font());
   int flags = labelAlignment(record->flags);
@@ -88,6 +93,29 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
   const ControlRecord* record = core::findControl(control_);
   if (record && isLeftReleaseInside(*this, *event)) post(EventControl, record->window, control_, 0);
   event->accept();
+}
+
+FrameBox::FrameBox(int control, QWidget* parent) : QWidget(parent), control_(control) {
+  // Drawn around controls, never in their way.
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void FrameBox::paintEvent(QPaintEvent*) {
+  const ControlRecord* record = core::findControl(control_);
+  if (!record) return;
+  QPainter painter(this);
+  const QFontMetrics metrics(font());
+  const QRect line = rect().adjusted(0, metrics.height() / 2, -2, -2);
+  painter.setPen(palette().color(QPalette::Mid));
+  painter.drawRect(line);
+  painter.setPen(palette().color(QPalette::Light));
+  painter.drawRect(line.translated(1, 1));
+  const QString caption = QString::fromStdString(record->text);
+  if (caption.isEmpty()) return;
+  const QRect title(8, 0, metrics.horizontalAdvance(caption) + 4, metrics.height());
+  painter.fillRect(title, backgroundOf(*record, palette()));
+  painter.setPen(palette().color(record->disabled ? QPalette::Disabled : QPalette::Active, QPalette::WindowText));
+  painter.drawText(title, Qt::AlignCenter, caption);
 }
 
 PictureButton::PictureButton(int control, QWidget* parent) : QAbstractButton(parent), control_(control) {}

@@ -39,6 +39,19 @@ class LinkLabel : public StaticLabel {
   void setHovered(int hovered);
 };
 
+// A frame with its caption: an etched line around controls, its inside left to
+// the window beneath, as a dialog's group box is.
+class FrameBox : public QWidget {
+ public:
+  FrameBox(int control, QWidget* parent);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  int control_;
+};
+
 // Draws its picture (the pressed picture while a toggle is down) and nothing else.
 class PictureButton : public QAbstractButton {
  public:

@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -131,10 +130,8 @@ QWidget* makeWidget(const ControlRecord& control, QWidget* parent) {
     case ControlOptionButton: return makeOptionButton(control, parent);
     case ControlTrackBar: return makeTrackBar(control, parent);
     case ControlFrame: {
-      auto* frame = new QGroupBox(parent);
-      // A frame is drawn around controls, never over them or in their way.
-      frame->setAttribute(Qt::WA_TransparentForMouseEvents);
-      frame->lower();
+      auto* frame = new FrameBox(number, parent);
+      frame->lower();  // beneath the controls it surrounds, whenever they were made
       return frame;
     }
     case ControlPictureControl: {
@@ -199,7 +196,6 @@ void applyKindProperties(const ControlRecord& control, QWidget& widget) {
       slider.setValue(control.state);
       break;
     }
-    case ControlFrame: static_cast<QGroupBox&>(widget).setTitle(text); break;
     case ControlRichText: {
       auto& edit = static_cast<QPlainTextEdit&>(widget);
       const QString lines = QString::fromStdString(joinedLines(control));

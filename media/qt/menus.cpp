@@ -161,7 +161,10 @@ void updateToolbar(ToolbarRecord& toolbar) {
   const QList<QAction*> actions = widget->actions();
   for (std::size_t i = 0; i < toolbar.buttons.size() && i < static_cast<std::size_t>(actions.size()); ++i) {
     const ToolbarButton& button = toolbar.buttons[i];
-    actions[static_cast<qsizetype>(i)]->setIcon(QIcon(qt::pixmapOf(button.picture)));
+    // Greyed when the button is disabled, not while a dialog disables the window.
+    QIcon icon(qt::pixmapOf(button.picture));
+    if (!button.disabled) icon.addPixmap(qt::pixmapOf(button.picture), QIcon::Disabled);
+    actions[static_cast<qsizetype>(i)]->setIcon(icon);
     actions[static_cast<qsizetype>(i)]->setToolTip(QString::fromStdString(button.toolTip));
     actions[static_cast<qsizetype>(i)]->setEnabled(!button.disabled);
   }

@@ -73,6 +73,26 @@ TEST_F(ControlsOnQt, ALabelKeepsItsLookWhileItsWindowIsDisabledButGreysWhenItIsD
   EXPECT_NE(painted(controlWidgetOf(StatusField)), before);
 }
 
+// Inside a frame the window shows, so labels on the window's colour sit in it seamlessly.
+TEST_F(ControlsOnQt, AFrameIsALineAndACaptionOnTheWindowsColour) {
+  const int colour = 225 + 225 * 256 + 225 * 65536;
+  ASSERT_EQ(openWindow(0, 0, 0, 300, 200, "Options", WindowCaption, nullptr), 1);
+  ASSERT_EQ(setWindowColour(0, colour), 1);
+  ASSERT_EQ(createFrame(1, 10, 10, 200, 120, "Select Level"), 1);
+  ASSERT_EQ(createTextLabel(2, 30, 40, 100, 20, "", LabelLeft), 1);
+  ASSERT_EQ(createOptionButton(3, 30, 70, 100, 20, "Easy"), 1);
+  const QImage window = painted(windowWidgetOf(0));
+  EXPECT_EQ(window.pixelColor(100, 90), QColor(225, 225, 225)) << "inside the frame";
+  EXPECT_EQ(window.pixelColor(40, 50), QColor(225, 225, 225)) << "an empty label on it";
+  EXPECT_NE(window.pixelColor(10, 80), QColor(225, 225, 225)) << "the frame's left line";
+  int captionInk = 0;
+  for (int x = 18; x < 80; ++x)
+    for (int y = 10; y < 24; ++y) captionInk += window.pixelColor(x, y).red() < 120;
+  EXPECT_GT(captionInk, 10) << "the caption is written over the top line";
+  ASSERT_EQ(testing::clickControl(3), 1) << "controls inside a frame take clicks";
+  EXPECT_EQ(controlState(3), 1);
+}
+
 TEST_F(ControlsOnQt, APictureButtonIsExactlyItsPictureAndTheToggleShowsThePressedOne) {
   ASSERT_EQ(openWindow(0, 0, 0, 200, 100, "Buttons", WindowCaption, nullptr), 1);
   QImage face(96, 36, QImage::Format_RGB32);
