@@ -68,7 +68,7 @@ void drawBlended(Surface& surface, const DrawPixels& picture, int x, int y, int 
     return;
   }
   for (int row = c.top; row < c.bottom; ++row) {
-    const std::uint32_t* src = &picture.blend[std::size_t(row) * picture.width];
+    const std::uint32_t* src = &picture.blendPixels()[std::size_t(row) * picture.width];
     std::uint32_t* dst = &surface.pixels[std::size_t(y + row) * surface.width + x];
     for (int column = c.left; column < c.right; ++column) {
       const std::uint32_t alpha = src[column] >> 24;

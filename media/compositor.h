@@ -15,13 +15,15 @@ struct Surface {
 };
 
 // A picture ready to draw: opaque holds the colours with alpha forced to 255,
-// blend the effective alpha (colour key or picture alpha) per pixel.
+// blend the effective alpha (colour key or picture alpha) per pixel; blend is
+// left empty when every effective alpha is 255, as it would equal opaque.
 struct DrawPixels {
   int width = 0;
   int height = 0;
   std::vector<std::uint32_t> opaque;
   std::vector<std::uint32_t> blend;
-  bool allOpaque = false;  // every effective alpha is 255: blended draws may copy
+  bool allOpaque = false;
+  const std::vector<std::uint32_t>& blendPixels() const { return allOpaque ? opaque : blend; }
 };
 
 void drawOpaque(Surface& surface, const DrawPixels& picture, int x, int y);

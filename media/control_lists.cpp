@@ -20,12 +20,12 @@ void core::pushWindowList(int window) { lists.push_back({window, -1, -1}); }
 void core::pushContainerList(int container, int tab) {
   const ControlRecord* record = findControl(container);
   if (!record) return;
+  resetOptionGroup();
   if (!lists.empty() && lists.back().container == container) {
     lists.back().tab = tab;
     return;
   }
   lists.push_back({record->window, container, tab});
-  resetOptionGroup();
 }
 
 void core::forgetControlLists(int window) {

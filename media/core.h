@@ -43,7 +43,7 @@ int windowNumberFromHandle(NativeHandle handle);  // -1 when none
 // Pieces of closing a window and of releasing everything.
 void closeControlsOf(int window);
 void forgetControlLists(int window);
-void removeTimersOf(int window);
+void forgetWindowEvents(int window);  // its timers and its queued events
 void closeToolbarsOf(int window);
 void releaseControls();
 void releaseMenus();

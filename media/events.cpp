@@ -61,9 +61,9 @@ int takeEvent() {
 
 void core::postEvent(const Event& event) { queue.push_back(event); }
 
-void core::removeTimersOf(int window) {
+void core::forgetWindowEvents(int window) {
   std::erase_if(timers, [&](const Timer& t) { return t.window == window; });
-  std::erase_if(queue, [&](const Event& e) { return e.kind == EventTimer && e.window == window; });
+  std::erase_if(queue, [&](const Event& e) { return e.window == window; });
 }
 
 void core::releaseEvents() {

@@ -53,6 +53,7 @@ void prepare(Sprite& sprite) {
       sprite.draw.allOpaque = false;
       break;
     }
+  if (sprite.draw.allOpaque) sprite.draw.blend = {};  // the same pixels as opaque
 }
 
 void store(int number, Image picture, bool keepAlpha) {

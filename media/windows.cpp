@@ -74,7 +74,7 @@ int closeWindow(int window) {
   WindowRecord* record = find(window);
   if (!record) return 0;
   if (WindowRecord* owner = find(record->ownerWindow)) backend::activateWindow(*owner);
-  core::removeTimersOf(window);
+  core::forgetWindowEvents(window);
   core::closeControlsOf(window);
   core::closeToolbarsOf(window);
   core::closeScreenOf(window);

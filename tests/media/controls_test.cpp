@@ -46,6 +46,17 @@ TEST_F(Controls, ANewControlListAlsoStartsANewOptionGroup) {
   EXPECT_EQ(media::controlState(12), 1);
 }
 
+TEST_F(Controls, OptionButtonsOnAnotherTabFormAGroupOfTheirOwn) {
+  media::createTabPanel(15, 0, 0, 200, 150);
+  media::addTab(15, "First");
+  media::createOptionButton(16, 0, 0, 80, 20, "first tab");
+  media::addTab(15, "Second");
+  media::createOptionButton(17, 0, 0, 80, 20, "second tab");
+  media::setControlState(16, 1);
+  media::setControlState(17, 1);
+  EXPECT_EQ(media::controlState(16), 1);
+}
+
 TEST_F(Controls, TabsTakeTheControlsCreatedUntilTheListIsClosed) {
   ASSERT_EQ(media::createTabPanel(20, 0, 0, 200, 150), 1);
   media::addTab(20, "First");

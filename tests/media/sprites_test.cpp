@@ -129,6 +129,14 @@ TEST_F(Sprites, TheDefaultKeyAppliesToLaterLoadsAndAKeyCanBeChanged) {
   EXPECT_EQ(at(frame([] { media::drawSpriteBlended(10, 5, 5); }), 5, 5), Ground);
 }
 
+TEST_F(Sprites, FadingASpriteWithoutTransparentPixelsBlendsEveryPixel) {
+  const auto png = rgbPng(2, 1, {0xffff0000, 0xff00ff00});
+  ASSERT_EQ(media::loadSprite(11, png.data(), png.size(), 0), 1);
+  const mt::Frame f = frame([] { media::drawSpriteBlended(11, 7, 7, 100); });
+  EXPECT_EQ(at(f, 7, 7), blend(0xff0000, Ground, 100));
+  EXPECT_EQ(at(f, 8, 7), blend(0x00ff00, Ground, 100));
+}
+
 TEST_F(Sprites, AnOpaqueDrawIgnoresAlphaAndKey) {
   const auto png = rgbaPng(2, 1, {0x00ff0000, 0xff000000});
   ASSERT_EQ(media::loadSprite(11, png.data(), png.size(), media::SpriteAlpha), 1);

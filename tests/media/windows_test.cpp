@@ -56,8 +56,14 @@ TEST_F(Windows, ClosingAWindowFreesItsControlsTimersAndToolbar) {
   media::createCheckBox(22, 5, 5, 60, 20, "Inner", 0);
   media::createToolbar(3, media::windowHandle(2), 0);
   media::addWindowTimer(2, 1, 10);
+  media::testing::requestClose(2);  // raised, but not taken before the window goes
   ASSERT_EQ(media::closeWindow(2), 1);
   EXPECT_FALSE(media::windowExists(2));
+  for (int i = 0; i < 5; ++i) {
+    if (media::waitEvent(10) != media::EventNone) {
+      EXPECT_NE(media::eventWindow(), 2) << "an event of a closed window";
+    }
+  }
   for (int control : {20, 21, 22}) EXPECT_FALSE(media::controlExists(control)) << control;
   EXPECT_EQ(media::toolbarHandle(3), nullptr);
   EXPECT_EQ(media::removeWindowTimer(2, 1), 0);
