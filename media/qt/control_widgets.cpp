@@ -19,13 +19,16 @@ Qt::Alignment labelAlignment(unsigned flags) {
   return alignment | Qt::AlignLeft;
 }
 
-// What a control paints behind itself: its own background colour, else its
-// window's colour, else the dialog face colour.
+// What a label paints behind itself: its own background colour, else its
+// window's colour; on a window with a background picture the dialog face colour
+// (only the window's callback makes a label transparent there). Elsewhere it
+// paints nothing, so tab pages and frames show through as they look.
 QColor backgroundOf(const ControlRecord& record, const QPalette& palette) {
   if (record.backgroundColour >= 0) return toQColor(record.backgroundColour);
   const WindowRecord* window = core::findWindow(record.window);
   if (window && window->colour >= 0) return toQColor(window->colour);
-  return palette.color(QPalette::Window);
+  if (window && window->background) return palette.color(QPalette::Window);
+  return Qt::transparent;
 }
 
 bool isLeftReleaseInside(const QWidget& widget, const QMouseEvent& event) {
@@ -105,15 +108,17 @@ void FrameBox::paintEvent(QPaintEvent*) {
   if (!record) return;
   QPainter painter(this);
   const QFontMetrics metrics(font());
+  const QString caption = QString::fromStdString(record->text);
+  const QRect title(8, 0, caption.isEmpty() ? 0 : metrics.horizontalAdvance(caption) + 4, metrics.height());
+  // The line leaves a gap for the caption instead of being painted over.
+  painter.setClipRegion(QRegion(rect()) - QRegion(title));
   const QRect line = rect().adjusted(0, metrics.height() / 2, -2, -2);
   painter.setPen(palette().color(QPalette::Mid));
   painter.drawRect(line);
   painter.setPen(palette().color(QPalette::Light));
   painter.drawRect(line.translated(1, 1));
-  const QString caption = QString::fromStdString(record->text);
   if (caption.isEmpty()) return;
-  const QRect title(8, 0, metrics.horizontalAdvance(caption) + 4, metrics.height());
-  painter.fillRect(title, backgroundOf(*record, palette()));
+  painter.setClipping(false);
   painter.setPen(palette().color(record->disabled ? QPalette::Disabled : QPalette::Active, QPalette::WindowText));
   painter.drawText(title, Qt::AlignCenter, caption);
 }

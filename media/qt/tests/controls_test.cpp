@@ -56,6 +56,8 @@ TEST_F(ControlsOnQt, AStatusFieldIsBlueOnTheBackgroundPictureWhenTheCallbackAsks
 
 TEST_F(ControlsOnQt, ALabelWithoutAnAnswerPaintsItsOwnBackground) {
   openGreenWindowWithField(0);
+  EXPECT_EQ(painted(windowWidgetOf(0)).pixelColor(12, 22), QApplication::palette().color(QPalette::Window))
+      << "unasked, a label on a picture is on the dialog face colour";
   ASSERT_EQ(setControlColours(StatusField, -1, 200 + 200 * 256 + 200 * 65536), 1);
   const QImage window = painted(windowWidgetOf(0));
   EXPECT_EQ(window.pixelColor(12, 22), QColor(200, 200, 200));
