@@ -246,14 +246,16 @@ TEST_F(NewGameTest, NewDuringATournamentAnsweredNoKeepsItPaused) {
 }
 
 TEST_F(NewGameTest, NewDuringATournamentAnsweredYesRecordsALoss) {
-  WriteSettings({{"Mode", "T"}, {"Time", "300"}});
+  WriteSettings({{"Mode", "T"}, {"Time", "300"}, {"Collection", "110000000000"}});
   PressNew();
+  EXPECT_EQ(ShownPortrait(), 1);
   Advance(2500);
   ASSERT_EQ(Text(ids::TimeField), "Time left: 04:58");
   media::testing::answerMessageBox(media::ButtonYes);
   PressNew();
   EXPECT_EQ(StoredValue("Lvl-Lo", "OA_Lost"), "1");
   EXPECT_EQ(App.GameState, Running);
+  EXPECT_EQ(ShownPortrait(), 2) << "the next portrait, as without the question";
   EXPECT_EQ(Text(ids::TimeField), "Time left: 05:00");
   EXPECT_EQ(media::controlState(ids::PauseButton), 0);
   EXPECT_FALSE(Hidden(ids::PauseButton));
