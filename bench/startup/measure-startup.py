@@ -16,11 +16,18 @@ import tempfile
 import time
 
 
-def free_display():
-    for n in range(90, 200):
-        if not os.path.exists(f"/tmp/.X11-unix/X{n}") and not os.path.exists(f"/tmp/.X{n}-lock"):
-            return f":{n}"
-    sys.exit("no free X display")
+def start_xvfb():
+    """An Xvfb server on a display it picks itself; returns (process, display)."""
+    read_end, write_end = os.pipe()
+    server = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-noreset",
+                               "-nolisten", "tcp"], pass_fds=(write_end,),
+                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    os.close(write_end)
+    with os.fdopen(read_end) as pipe:
+        number = pipe.readline().strip()
+    if not number:
+        sys.exit("Xvfb did not start")
+    return server, ":" + number
 
 
 def viewable(title, env):
@@ -51,13 +58,10 @@ def main():
     runs = int(sys.argv[2]) if len(sys.argv) > 2 else 10
     mirel = os.path.join(build, "mirel")
     minimal = os.path.join(build, "startup_minimal_qt")
-    display = free_display()
-    xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
-                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    xvfb, display = start_xvfb()
     env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb")
     work = tempfile.mkdtemp(prefix="mirel-bench-")
     try:
-        time.sleep(1.0)
         times = {"mirel": [], "minimal": []}
         for _ in range(runs):
             for name, program, title in (("mirel", mirel, "Free Mirel ! v4"),
@@ -79,7 +83,7 @@ def main():
         proc.wait()
         print(f"idle CPU over 10 s with no game: {used:.2f} s, {used / 10 * 100:.2f} % of one core (target < 1 %)")
     finally:
-        xvfb.kill()
+        xvfb.terminate()
         xvfb.wait()
         shutil.rmtree(work, ignore_errors=True)
 
