@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr const char* BlankTime = " ";  // the time field of a practice game
-
 // The cells still to visit; kept between searches so a search allocates nothing.
 std::vector<Cell> pending;
 
@@ -106,7 +104,7 @@ void ApplyMove(MarkGrid& marks) {
 
   if (App.TilesLeft[static_cast<std::size_t>(step)] == 0)
     EndGame(Won);
-  else if (media::controlText(ids::TimeField) != BlankTime && AnyMoveLeft() == 0)
+  else if (TimedGameRunning() && AnyMoveLeft() == 0)  // a practice game never runs out of moves
     EndGame(Lost);
 }
 
