@@ -6,7 +6,7 @@ colours, presses New, reads the dealt board back from a screenshot (every tile
 of a colour is drawn from the same sprite, so identical cell pictures are the
 same colour), then clicks a few groups and checks each board read back against
 the rule: the group goes, tiles fall onto the bottom row in their order, and
-emptied columns close up to the left.
+emptied columns close up to the left. Undo then brings back each board before.
 Usage: engine_board_test.py PATH_TO_MIREL
 """
 import os
@@ -23,6 +23,7 @@ import main_window_test as e2e  # noqa: E402  the shared Xvfb desktop
 MIREL = ""
 FIELD_X, FIELD_Y, TILE, COLUMNS, ROWS = 305, 52, 36, 8, 12
 NEW_BUTTON = (39 + 48, 428 + 18)
+UNDO_BUTTON = (156 + 48, 376 + 18)
 CONFIG = ("\ufeff\r\n[Settings]\r\nColors = 3\r\nSize = 36\r\nMode = P\r\nTime = 3600\r\nUndo = 1\r\n"
           "Sound = 0\r\nVol = 50\r\nCollection = 111111111111\r\n")
 
@@ -89,6 +90,10 @@ class BoardFromScreenshots(unittest.TestCase):
         return [[b"".join(field[(r * TILE + i) * stride + c * TILE * 3:(r * TILE + i) * stride + (c + 1) * TILE * 3]
                           for i in range(TILE)) for r in range(ROWS)] for c in range(COLUMNS)]
 
+    def board(self, wid, colours):
+        """The board on the screen: a colour index per tile, None for a cleared cell."""
+        return [[colours.index(cell) if cell in colours else None for cell in column] for column in self.cells(wid)]
+
     def test_moves_follow_the_rule(self):
         wid = self.desktop.find_window(e2e.TITLE)
         self.assertIsNotNone(wid, "the main window did not appear")
@@ -101,7 +106,7 @@ class BoardFromScreenshots(unittest.TestCase):
         counts = sorted(sum(column.count(k) for column in board) for k in range(3))
         self.assertEqual(counts, [32, 32, 32])
 
-        moves = 0
+        moves, history = 0, [board]
         for move in range(4):
             start = next(((c, r) for c in range(COLUMNS) for r in range(ROWS)
                           if board[c][r] is not None and len(group(board, c, r)) >= 2), None)
@@ -110,10 +115,16 @@ class BoardFromScreenshots(unittest.TestCase):
             moves += 1
             expected = after_move(board, group(board, *start))
             self.click(wid, FIELD_X + start[0] * TILE + TILE // 2, FIELD_Y + start[1] * TILE + TILE // 2)
-            seen = self.cells(wid)
-            board = [[colours.index(cell) if cell in colours else None for cell in column] for column in seen]
+            board = self.board(wid, colours)
             self.assertEqual(board, expected, f"move {move + 1} at {start}")
+            history.append(board)
         self.assertGreater(moves, 0, "the dealt board had no group at all")
+
+        # Unlimited undo: every move back to the deal.
+        for step in range(moves - 1, -1, -1):
+            self.click(wid, *UNDO_BUTTON)
+            board = self.board(wid, colours)
+            self.assertEqual(board, history[step], f"undo back to step {step}")
 
         self.desktop.press(wid, "ctrl+q")
         time.sleep(0.5)
