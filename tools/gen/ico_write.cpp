@@ -6,10 +6,12 @@
 namespace gen {
 namespace {
 
-void put16(std::vector<unsigned char>& o, unsigned v) { o.insert(o.end(), {std::uint8_t(v), std::uint8_t(v >> 8)}); }
-void put32(std::vector<unsigned char>& o, unsigned v) {
-  o.insert(o.end(), {std::uint8_t(v), std::uint8_t(v >> 8), std::uint8_t(v >> 16), std::uint8_t(v >> 24)});
+// Little-endian fields, byte by byte.
+void putBytes(std::vector<unsigned char>& o, unsigned v, int n) {
+  for (int i = 0; i < n; ++i) o.push_back(std::uint8_t(v >> (8 * i)));
 }
+void put16(std::vector<unsigned char>& o, unsigned v) { putBytes(o, v, 2); }
+void put32(std::vector<unsigned char>& o, unsigned v) { putBytes(o, v, 4); }
 
 }  // namespace
 
@@ -43,7 +45,12 @@ std::vector<unsigned char> encodeIco(const Raster& source, Rgba background) {
   put32(o, 0);
   put32(o, 0);
   for (int y = h - 1; y >= 0; --y) {
-    for (int x = 0; x < w; ++x) o.insert(o.end(), {flat.at(x, y).b, flat.at(x, y).g, flat.at(x, y).r});
+    for (int x = 0; x < w; ++x) {
+      const Rgba& p = flat.at(x, y);
+      o.push_back(p.b);
+      o.push_back(p.g);
+      o.push_back(p.r);
+    }
     o.resize(o.size() + colourStride - w * 3, 0);
   }
   for (int y = h - 1; y >= 0; --y) {
