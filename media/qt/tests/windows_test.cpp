@@ -131,3 +131,27 @@ TEST_F(WindowsOnQt, ShortcutsAreWindowWideActionsAndTheLastOneForAKeyWins) {
 
 }  // namespace
 }  // namespace media::qt::test
+
+namespace media::qt::test {
+namespace {
+
+// Ending the process tears Qt down with windows, an owned window, a surface
+// and a tray icon still open, and exits with the code given.
+TEST(EndingOnQt, EndProcessTearsQtDownAndExitsWithTheCode) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(
+      {
+        media::initialise();
+        openWindow(0, 0, 0, 400, 300, "Owner", WindowCaption, nullptr);
+        openWindow(1, 0, 0, 200, 100, "Owned", WindowCaption | WindowCentreOwner, windowHandle(0));
+        initialiseSprites();
+        openScreen(windowHandle(0), 10, 10, 50, 50);
+        present();
+        addTrayIcon(0, windowHandle(0), imageHandle(solidImage(QColor(1, 2, 3), 16, 16)));
+        media::endProcess(3);
+      },
+      ::testing::ExitedWithCode(3), "");
+}
+
+}  // namespace
+}  // namespace media::qt::test
