@@ -5,6 +5,7 @@
 #include <climits>
 #include <cstdlib>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -118,6 +119,10 @@ Loaded load(const std::string& fileName) {
   }
   if (descriptor < 0) {
     descriptor = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    file.access = Access::ReadOnly;
+  } else if (::flock(descriptor, LOCK_EX | LOCK_NB) != 0) {
+    // Another store (a second copy of the game) holds the file for writing:
+    // read it, as a reader that shares it, but leave the writing to that one.
     file.access = Access::ReadOnly;
   }
   struct stat status {};

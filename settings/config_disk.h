@@ -10,7 +10,8 @@ namespace ConfigDisk {
 enum class Access {
   Missing,     // no such file: a save creates it
   ReadWrite,   // held open for reading and writing: a save replaces it
-  ReadOnly,    // only readable: a save writes nothing
+  ReadOnly,    // only readable, or held for writing by another store (an
+               // exclusive advisory lock): a save writes nothing
   Unreadable,  // exists but cannot be read as a file (directory, no access,
                // too large): treated as empty and never written
 };

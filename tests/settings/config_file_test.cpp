@@ -1,6 +1,8 @@
 // The configuration store against real files: the bytes it writes, what it
 // keeps of hand-edited files, and that no save ever destroys the old file.
 #include <gtest/gtest.h>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -234,6 +236,25 @@ TEST_F(ConfigFileTest, UnwritableFileIsReadButNeverWritten) {
   ConfigFile::close();
   EXPECT_EQ(readBytes(config), before);
   EXPECT_EQ(dir.entryCount(), 1);
+}
+
+TEST_F(ConfigFileTest, FileHeldByAnotherStoreIsReadButNotWritten) {
+  const std::string before = "[Settings]\nSize=24\n";
+  writeBytes(config, before);
+  ConfigFile::open(config);
+  // A second copy of the game: its own open of the file finds it held.
+  int other = ::open(config.c_str(), O_RDWR);
+  ASSERT_GE(other, 0);
+  EXPECT_NE(::flock(other, LOCK_EX | LOCK_NB), 0);
+  ConfigFile::close();
+  ASSERT_EQ(::flock(other, LOCK_EX | LOCK_NB), 0);
+  EXPECT_TRUE(ConfigFile::open(config));
+  ConfigFile::selectGroup("Settings");
+  EXPECT_EQ(ConfigFile::readInt("Size", 36), 24);
+  ConfigFile::writeInt("Size", 36);
+  ConfigFile::close();
+  ::close(other);
+  EXPECT_EQ(readBytes(config), before);
 }
 
 TEST_F(ConfigFileTest, NothingIsCreatedWhereTheDirectoryAdmitsNoFile) {
