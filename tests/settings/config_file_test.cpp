@@ -348,6 +348,17 @@ TEST_F(ConfigFileTest, DirectoryOrHugeRandomFileDoesNotBreakTheStore) {
   ConfigFile::readInt("Size", 36);
   ConfigFile::close();
   EXPECT_EQ(readBytes(big), huge);
+
+  // Far beyond any configuration file: not loaded, and never written.
+  std::string vast = dir.file("vast.ini");
+  writeBytes(vast, "[Settings]\n");
+  ASSERT_EQ(::truncate(vast.c_str(), 65 * 1024 * 1024), 0);
+  EXPECT_FALSE(ConfigFile::open(vast));
+  ensureDefaultSettings(1);
+  ConfigFile::close();
+  struct stat status {};
+  ::stat(vast.c_str(), &status);
+  EXPECT_EQ(status.st_size, 65 * 1024 * 1024);
 }
 
 }  // namespace
