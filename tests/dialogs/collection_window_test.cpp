@@ -3,33 +3,14 @@
 // refusal to close with nothing selected, and config.ini on disk.
 #include <string>
 
-#include "dialog_fixture.h"
-#include "dialogs/collection_window.h"
+#include "collection_fixture.h"
 #include "media/media.h"
 #include "media/testing.h"
 #include "shell/ids.h"
 
 namespace {
 
-using media::testing::clickControl;
-
-class CollectionWindowTest : public DialogTest {
- protected:
-  void SetUp() override {
-    DialogTest::SetUp();
-    Collection = CollectionWindow{};  // a fresh run: nothing loaded yet
-  }
-  static void click(int c, bool staysOpen = true) {
-    ASSERT_EQ(clickControl(c), 1);
-    pass(collectionWindowPass, staysOpen);
-  }
-  static std::string ticks() {
-    std::string result;
-    for (const int box : Collection.boxes) result += control(box).state ? '1' : '0';
-    return result;
-  }
-  static std::string label() { return control(Collection.countLabel).text; }
-};
+using CollectionWindowTest = CollectionTest;
 
 TEST_F(CollectionWindowTest, FirstOpeningShowsEveryPortraitTickedFromTheStoredString) {
   writeConfig("Collection = 111111111111\n");

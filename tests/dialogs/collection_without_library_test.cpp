@@ -3,34 +3,21 @@
 // closes instead of trapping the player.
 #include <string>
 
-#include "dialog_fixture.h"
-#include "dialogs/collection_window.h"
+#include "collection_fixture.h"
 #include "media/media.h"
 #include "media/testing.h"
 #include "shell/ids.h"
 
 namespace {
 
-using media::testing::clickControl;
-
-class CollectionWithoutLibraryTest : public DialogTest {
- protected:
-  void SetUp() override {
-    DialogTest::SetUp();
-    Collection = CollectionWindow{};
-  }
-  static void click(int c, bool staysOpen = true) {
-    ASSERT_EQ(clickControl(c), 1);
-    pass(collectionWindowPass, staysOpen);
-  }
-};
+using CollectionWithoutLibraryTest = CollectionTest;
 
 TEST_F(CollectionWithoutLibraryTest, ShowsNoPortraitsAndClosesWithASelectedStoredString) {
   writeConfig("Collection = 111111111111\n");
   openCollectionWindowSteps();
   EXPECT_EQ(Collection.portraits, 0);
   EXPECT_TRUE(Collection.boxes.empty());
-  EXPECT_EQ(control(Collection.countLabel).text, "0 Images selected");
+  EXPECT_EQ(label(), "0 Images selected");
   click(Collection.close, false);
   EXPECT_FALSE(media::windowExists(ids::CollectionWindow));
   EXPECT_EQ(stored("Collection"), "111111111111");
@@ -40,7 +27,7 @@ TEST_F(CollectionWithoutLibraryTest, SelectButtonsWorkOnTheStoredStringAndTheWin
   writeConfig("Collection = 111111111111\n");
   openCollectionWindowSteps();
   click(Collection.selectNone);
-  EXPECT_EQ(control(Collection.countLabel).text, "0 Images selected");
+  EXPECT_EQ(label(), "0 Images selected");
   // Nothing could be ticked here, so closing is not refused.
   ASSERT_EQ(media::testing::requestClose(ids::CollectionWindow), 1);
   pass(collectionWindowPass, false);
@@ -52,7 +39,7 @@ TEST_F(CollectionWithoutLibraryTest, AnEmptyStoredStringNeitherCrashesNorTrapsTh
   writeConfig("Collection = \n");
   openCollectionWindowSteps();
   click(Collection.selectAll);
-  EXPECT_EQ(control(Collection.countLabel).text, "0 Images selected");
+  EXPECT_EQ(label(), "0 Images selected");
   click(Collection.close, false);
   EXPECT_FALSE(media::windowExists(ids::CollectionWindow));
   EXPECT_EQ(stored("Collection"), "");
