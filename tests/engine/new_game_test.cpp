@@ -298,6 +298,26 @@ TEST_F(NewGameTest, HandEditedLevelAndColoursStillDealASoundBoard) {
   EXPECT_EQ(TileColours().size(), 7u);
 }
 
+// The inside of the hover frame is its transparent colour: the tile under it shows.
+TEST_F(NewGameTest, HoverFrameLetsTheHoveredTileShowThrough) {
+  for (const char* size : {"36", "24"}) {
+    WriteSettings({{"Size", size}});
+    PressNew();
+    const int t = tileSize();
+    media::testing::moveMouse(ids::MainWindow, ids::FieldX + t + t / 2, ids::FieldY + t / 2);
+    Settle();
+    const auto hovered = media::testing::lastPresentedFrame();
+    media::testing::moveMouse(ids::MainWindow, 5, 5);
+    Settle();
+    const auto plain = media::testing::lastPresentedFrame();
+    const std::size_t centre = static_cast<std::size_t>(t / 2) * ids::FieldWidth + t + t / 2;
+    const std::size_t edge = static_cast<std::size_t>(t / 2) * ids::FieldWidth + t;
+    EXPECT_EQ(hovered.pixels[centre], plain.pixels[centre]) << "size " << size;
+    EXPECT_NE(hovered.pixels[centre] & 0xFFFFFFu, 0x4EF6FCu) << "size " << size;
+    EXPECT_NE(hovered.pixels[edge], plain.pixels[edge]) << "the frame is drawn, size " << size;
+  }
+}
+
 // The library may answer null or lack a function: that picture or sound is
 // then absent instead of being read through a null address.
 TEST_F(NewGameTest, MissingPicturesAndSoundsAreSimplyAbsent) {
