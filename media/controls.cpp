@@ -87,7 +87,6 @@ int createWithText(int number, int kind, int x, int y, int width, int height, st
 core::Table<ControlRecord>& core::controls() { return controlTable; }
 ControlRecord* core::findControl(int number) { return controlTable.find(number); }
 void core::resetOptionGroup() { openGroup = -1; }
-int core::defaultControlFont() { return defaultFont; }
 void core::setDefaultControlFont(int font) { defaultFont = font; }
 
 void core::closeControlsOf(int window) {
@@ -129,7 +128,11 @@ int createOptionButton(int number, int x, int y, int width, int height, std::str
 }
 
 int createTrackBar(int number, int x, int y, int width, int height, int minimum, int maximum, unsigned flags) {
-  if (minimum > maximum) return core::createResult(number, controlTable.pick(number), false);
+  if (minimum > maximum) {
+    const int picked = controlTable.pick(number);
+    destroy(picked);  // a failed creation leaves the number free
+    return core::createResult(number, picked, false);
+  }
   return create(number, ControlTrackBar, x, y, width, height, [&](ControlRecord& record) {
     record.minimum = minimum;
     record.maximum = maximum;

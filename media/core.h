@@ -56,7 +56,6 @@ void releaseSprites();
 void closeScreenOf(int window);  // the surface goes with its parent window
 void releaseSound();
 void resetOptionGroup();  // the next option button starts a new group
-int defaultControlFont();
 void setDefaultControlFont(int font);
 
 // Decoders: false (and out untouched) when the data does not decode.

@@ -119,6 +119,8 @@ TEST_F(Controls, StatesFollowTheirKindsRules) {
   EXPECT_EQ(media::controlState(41), 10);
   media::setControlState(41, -4);
   EXPECT_EQ(media::controlState(41), 1);
+  EXPECT_EQ(media::createTrackBar(41, 0, 30, 100, 20, 5, 4, 0), 0) << "an empty range";
+  EXPECT_FALSE(media::controlExists(41));
 
   const auto png = rgbPng(1, 1, {0xff000000});
   const int image = media::loadImage(media::AnyNumber, png.data(), png.size());
