@@ -22,6 +22,23 @@ void WindowWidget::paintDirtyNow() {
   repaint(region);
 }
 
+// A callback that answers anything but CallbackUnhandled ends the handling. The
+// event is left unaccepted, so Qt acts on none of it (a close request taken by
+// the callback does not close the window either).
+bool WindowWidget::event(QEvent* event) {
+  const WindowRecord* record = core::findWindow(number_);
+  if (record && record->callback) {
+    NativeMessage message;
+    message.kind = MessageOther;
+    message.raw = static_cast<int>(event->type());
+    if (record->callback(number_, message) != CallbackUnhandled) {
+      event->ignore();
+      return true;
+    }
+  }
+  return QWidget::event(event);
+}
+
 void WindowWidget::paintEvent(QPaintEvent* event) {
   const WindowRecord* record = core::findWindow(number_);
   QPainter painter(this);

@@ -2,7 +2,8 @@
 // background picture, turns a close request into EventCloseWindow (the window
 // stays open), a left release over its client area into EventLeftClick, mouse
 // tracking into EventMouseMove, and raises EventRepaint when its background is
-// painted after an erase request or a first show.
+// painted after an erase request or a first show. Every Qt event of the window
+// goes to the window's callback first, as a message with the event's type.
 #pragma once
 
 #include <QRegion>
@@ -22,6 +23,7 @@ class WindowWidget : public QWidget {
   void paintDirtyNow();
 
  protected:
+  bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;

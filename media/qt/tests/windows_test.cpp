@@ -1,6 +1,7 @@
 // Windows on the Qt back end: the native form of the window flags, owned
 // windows, close requests, repaint events, the mouse and the shortcuts.
 #include <QAction>
+#include <QEvent>
 #include <QPointer>
 
 #include "media/qt/tests/qt_test_support.h"
@@ -52,6 +53,27 @@ TEST_F(WindowsOnQt, ACloseRequestIsAnEventAndTheWindowStaysOpen) {
   EXPECT_EQ(eventWindow(), 0);
   EXPECT_TRUE(windowWidgetOf(0)->isVisible());
   EXPECT_EQ(windowExists(0), 1);
+}
+
+int otherMessages = 0;
+std::intptr_t swallowCloseRequests(int, NativeMessage& message) {
+  if (message.kind != MessageOther) return CallbackUnhandled;
+  ++otherMessages;
+  return message.raw == QEvent::Close ? 0 : CallbackUnhandled;
+}
+
+TEST_F(WindowsOnQt, TheCallbackSeesOtherMessagesAndAnAnswerEndsTheirHandling) {
+  ASSERT_EQ(openWindow(0, 10, 10, 200, 100, "Hooked", WindowCaption, nullptr), 1);
+  ASSERT_EQ(setWindowCallback(swallowCloseRequests, 0), 1);
+  otherMessages = 0;
+  drain(EventRepaint);
+  ASSERT_EQ(testing::requestClose(0), 1);
+  EXPECT_GT(otherMessages, 0);
+  EXPECT_EQ(drain(EventCloseWindow), 0) << "the callback answered the close request itself";
+  EXPECT_TRUE(windowWidgetOf(0)->isVisible()) << "and the window is still open";
+  ASSERT_EQ(setWindowCallback(nullptr, 0), 1);
+  ASSERT_EQ(testing::requestClose(0), 1);
+  EXPECT_EQ(drain(EventCloseWindow), 1);
 }
 
 // The background is announced when it was erased or first shown, never for a
