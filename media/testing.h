@@ -6,7 +6,9 @@
 //
 // Input functions act as the user would: they change the record's state first
 // (a ticked box, a moved slider), then post the event the real input raises.
-// They return 0 and post nothing when the target is free, hidden or disabled.
+// They return 0 and post nothing when the user could not reach the target: a
+// free number, a hidden or disabled control or window, a control inside a
+// hidden container or on a tab not shown.
 #pragma once
 
 #include <cstdint>
@@ -17,7 +19,8 @@ namespace media::testing {
 
 // A click on a control: a check box toggles, an option button is selected (its
 // group's others are cleared), a toggle picture button flips; then EventControl
-// of type 0.
+// of type 0. Labels, frames, text boxes, tab panels, track bars and scrolling
+// areas raise no click event (0).
 int clickControl(int control);
 // The user moves a control to a new state (track-bar position, current tab,
 // check state); then EventControl of type 1.
