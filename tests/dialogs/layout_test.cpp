@@ -47,6 +47,9 @@ class LayoutTest : public DialogTest {
         EXPECT_EQ(c.rect.height, e.height);
       }
       EXPECT_EQ(c.text, e.text);
+#ifdef NATIVE_BACK_END
+      EXPECT_NE(c.native, nullptr) << "the back end made no widget";
+#endif
       EXPECT_EQ(c.flags, e.flags);
       EXPECT_GT(e.control, previous) << "created out of order";
       previous = e.control;
