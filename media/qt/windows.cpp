@@ -27,6 +27,18 @@ QKeySequence shortcutSequence(int key) {
   }
 }
 
+// Applies the record's disabled state to the window and then to the windows it
+// owns: Qt passes a disabled state on to owned windows, the layer does not (a
+// dialog disables its owner, never itself).
+void applyEnabled(WindowWidget& widget) {
+  const WindowRecord* record = core::findWindow(widget.number());
+  widget.setEnabled(!(record && record->disabled));
+  for (QObject* child : widget.children()) {
+    auto* owned = dynamic_cast<WindowWidget*>(child);
+    if (owned && owned->isWindow()) applyEnabled(*owned);
+  }
+}
+
 }  // namespace media::qt
 
 namespace media::backend {
@@ -70,7 +82,7 @@ void updateWindow(WindowRecord& window) {
   if (!widget) return;
   const QString title = QString::fromStdString(window.title);
   if (widget->windowTitle() != title) widget->setWindowTitle(title);
-  widget->setEnabled(!window.disabled);
+  qt::applyEnabled(*widget);
   if (window.hidden) {
     widget->hide();
   } else if (!widget->isVisible()) {

@@ -45,6 +45,23 @@ TEST_F(WindowsOnQt, AnOwnedWindowStaysAboveItsOwnerAndOutlivesIt) {
   EXPECT_FALSE(owned->isVisible());
 }
 
+TEST_F(WindowsOnQt, DisablingAnOwnerLeavesItsOwnedWindowsAsTheyAre) {
+  ASSERT_EQ(openWindow(0, 0, 0, 400, 300, "Main", WindowCaption, nullptr), 1);
+  ASSERT_EQ(openWindow(1, 0, 0, 300, 200, "About", WindowCaption | WindowCentreOwner, windowHandle(0)), 1);
+  ASSERT_EQ(openWindow(2, 0, 0, 200, 100, "Licence", WindowCaption | WindowCentreOwner, windowHandle(1)), 1);
+  ASSERT_EQ(disableWindow(0, 1), 1);
+  EXPECT_FALSE(windowWidgetOf(0)->isEnabled());
+  EXPECT_TRUE(windowWidgetOf(1)->isEnabled()) << "the dialog that disabled its owner must stay usable";
+  EXPECT_TRUE(windowWidgetOf(2)->isEnabled());
+  ASSERT_EQ(disableWindow(1, 1), 1);
+  ASSERT_EQ(disableWindow(0, 0), 1);
+  EXPECT_TRUE(windowWidgetOf(0)->isEnabled());
+  EXPECT_FALSE(windowWidgetOf(1)->isEnabled()) << "enabling the owner keeps an owned window's own state";
+  EXPECT_TRUE(windowWidgetOf(2)->isEnabled());
+  EXPECT_EQ(testing::requestClose(1), 0);
+  EXPECT_EQ(testing::requestClose(2), 1);
+}
+
 TEST_F(WindowsOnQt, ACloseRequestIsAnEventAndTheWindowStaysOpen) {
   ASSERT_EQ(openWindow(0, 10, 10, 200, 100, "Stay", WindowCaption, nullptr), 1);
   drain(EventRepaint);
