@@ -48,6 +48,10 @@ void drawOpaque(Surface& surface, const DrawPixels& picture, int x, int y) {
   std::uint32_t* dst = &surface.pixels[std::size_t(y + c.top) * surface.width + x + c.left];
   const std::uint32_t* src = &picture.opaque[std::size_t(c.top) * picture.width + c.left];
   const std::size_t dstStride = surface.width, srcStride = picture.width;
+  if (width == surface.width && width == picture.width) {  // a full-width picture: one block
+    std::memcpy(dst, src, std::size_t(width) * rows * sizeof(std::uint32_t));
+    return;
+  }
   switch (width) {  // the tile sizes of the two levels
     case 24:
       return copyRows<24 * 4>(dst, dstStride, src, srcStride, rows);
