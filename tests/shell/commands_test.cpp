@@ -29,13 +29,32 @@ TEST_F(CommandTest, F1AndTheHelpItemOpenTheSameDocumentBesideTheProgram) {
   EXPECT_EQ(opened[1], HelpDocument());
 }
 
-TEST_F(CommandTest, TheOptionsButtonOffersItsMenuAndUnknownCommandsAreIgnored) {
-  mt::chooseMenuItem(ids::SettingsMenu, 99);  // an id no command has
+TEST_F(CommandTest, TheOptionsAndHelpButtonsOpenTheirOwnMenus) {
   mt::clickToolbarButton(ids::Toolbar, ids::CommandOptions);
   Settle();
-  EXPECT_TRUE(mt::openedDocuments().empty());
-  EXPECT_FALSE(media::windowHidden(ids::MainWindow));
-  EXPECT_FALSE(media::windowDisabled(ids::MainWindow));
+  mt::clickToolbarButton(ids::Toolbar, ids::CommandHelpMenu);
+  Settle();
+  EXPECT_EQ(media::headless::shownMenus(), (std::vector<int>{ids::SettingsMenu, ids::InfoMenu}));
+  const media::MenuRecord* settings = media::core::findMenu(ids::SettingsMenu);
+  const media::MenuRecord* info = media::core::findMenu(ids::InfoMenu);
+  ASSERT_NE(settings, nullptr);
+  ASSERT_NE(info, nullptr);
+  ASSERT_EQ(settings->items.size(), 2u);
+  EXPECT_EQ(settings->items[0].text, "Game Settings");
+  EXPECT_EQ(settings->items[1].item, ids::CommandImageCollection);
+  ASSERT_EQ(info->items.size(), 3u);
+  EXPECT_EQ(info->items[0].text, "About");
+  EXPECT_EQ(info->items[1].item, -1);  // the separator
+  EXPECT_EQ(info->items[2].text, "Help");
+  const media::ToolbarRecord* toolbar = media::core::findToolbar(ids::Toolbar);
+  ASSERT_NE(toolbar, nullptr);
+  ASSERT_EQ(toolbar->buttons.size(), 3u);
+  EXPECT_EQ(toolbar->buttons[0].toolTip, "Statistics");
+  EXPECT_EQ(toolbar->buttons[1].toolTip, "Options");
+  EXPECT_EQ(toolbar->buttons[2].toolTip, "Help");
+  EXPECT_EQ(toolbar->buttonWidth, 24);
+  EXPECT_EQ(toolbar->minWidth, 16);
+  EXPECT_EQ(toolbar->maxWidth, 32);
 }
 
 TEST_F(CommandTest, EscapeInATournamentPausesHidesAndShowsTheIcon) {
