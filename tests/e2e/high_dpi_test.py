@@ -56,7 +56,7 @@ class Scaled:
 
     def pointer_off_field(self):
         self.desktop.move(*self.at(100, 100))
-        time.sleep(0.5)
+        time.sleep(0.8)
 
     def field(self):
         """Rows of device-pixel RGB bytes of the play field."""
@@ -109,7 +109,7 @@ class HighDpi(unittest.TestCase):
             offset = round(corner * (edge - 1))
             column, row = 3, 5
             game.desktop.move(*game.at(FIELD_X + column * TILE, FIELD_Y + row * TILE, offset, offset))
-            time.sleep(0.5)
+            time.sleep(0.8)
             hovered = game.cells(game.field())
             game.pointer_off_field()
             seen = game.cells(game.field())
