@@ -6,7 +6,8 @@ test beside it: one that exports the four names but answers null for
 everything (the game must start, deal and take clicks and dialogs without a
 picture, and quit normally), and the real one removed while the game runs
 (the next new game must show the "Library Error" box and end with exit
-code 0).
+code 0), and the real one cut to half its size (the "Library Error" box,
+exit code 0, never a crash in the system loader).
 Usage: library_faults_test.py PATH_TO_MIREL REAL_LIBRARY NULL_LIBRARY
 """
 import os
@@ -26,21 +27,16 @@ FIELD = (305, 52, 288, 432)
 
 
 class BrokenLibrary(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.desktop = xdesk.Desktop()
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.desktop.close()
-
+    # A server of its own for each case, so no case sees another's windows.
     def setUp(self):
+        self.desktop = xdesk.Desktop()
         self.work = tempfile.mkdtemp(prefix="mirel-library-")
         self.game = None
 
     def tearDown(self):
         if self.game:
             self.game.kill()
+        self.desktop.close()
         shutil.rmtree(self.work, ignore_errors=True)
 
     def start(self, library):
@@ -86,6 +82,19 @@ class BrokenLibrary(unittest.TestCase):
         self.click(*NEW_BUTTON)
         box = self.desktop.find_window("Library Error", timeout=10)
         self.assertIsNotNone(box, f"no Library Error box: {self.desktop.visible_titles()}")
+        self.desktop.press(box, "Return")
+        self.assertEqual(self.game.wait(timeout=10), 0)
+
+
+    def test_library_cut_to_half_gives_the_error_box_and_exit_code_0(self):
+        shutil.copy(MIREL, os.path.join(self.work, "mirel"))
+        with open(REAL, "rb") as whole, open(os.path.join(self.work, "mirelgfx01.so"), "wb") as cut:
+            data = whole.read()
+            cut.write(data[:len(data) // 2])
+        self.game = xdesk.Game(self.desktop, os.path.join(self.work, "mirel"), self.work)
+        box = self.desktop.find_window("Library Error", timeout=15)
+        self.assertIsNotNone(box, f"no Library Error box (exit {self.game.proc.poll()}): {self.game.errors()}")
+        self.assertIsNone(self.desktop.find_window(xdesk.TITLE, timeout=0.5), "the main window must not open")
         self.desktop.press(box, "Return")
         self.assertEqual(self.game.wait(timeout=10), 0)
 
