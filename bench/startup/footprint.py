@@ -18,9 +18,9 @@ import tempfile
 import time
 
 here = os.path.dirname(os.path.abspath(__file__))
-spec = importlib.util.spec_from_file_location("measure_startup", os.path.join(here, "measure-startup.py"))
-startup = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(startup)
+loader_info = importlib.util.spec_from_file_location("measure_startup", os.path.join(here, "measure-startup.py"))
+startup = importlib.util.module_from_spec(loader_info)
+loader_info.loader.exec_module(startup)
 
 TITLE = "Free Mirel ! v4"
 TOURNAMENT = ("\ufeff\r\n[Settings]\r\nColors = 4\r\nSize = 36\r\nMode = T\r\nTime = 3600\r\nUndo = 1\r\n"
