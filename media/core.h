@@ -55,6 +55,9 @@ void releaseEvents();
 void releaseSprites();
 void closeScreenOf(int window);  // the surface goes with its parent window
 void releaseSound();
+// Pauses the output device while no sound plays, so an idle program does not
+// keep the mixer busy; playing a sound resumes it.
+void pauseIdleSound();
 void resetOptionGroup();  // the next option button starts a new group
 void setDefaultControlFont(int font);
 

@@ -84,6 +84,7 @@ int waitEvent(int timeoutMs) {
       return EventNone;
     }
     const std::int64_t until = std::min(deadline, nextTimerDue());
+    core::pauseIdleSound();
     backend::waitNative(until == INT64_MAX ? -1 : std::max<std::int64_t>(0, until - now));
     pumped = true;
   }

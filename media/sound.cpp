@@ -27,6 +27,7 @@ ALCdevice* device = nullptr;
 ALCcontext* context = nullptr;
 bool loopback = false;    // the device opened is a loopback (rendering) device
 bool loopbackOpened = false;  // set by openLoopbackDevice until initialiseSound takes it
+bool devicePaused = false;
 std::vector<core::PlayedSound> played;
 
 void release(Sound& sound) {
@@ -51,6 +52,13 @@ bool createContext() {
   return context != nullptr;
 }
 
+void resumeDevice() {
+  if (!devicePaused) return;
+  static auto resume = reinterpret_cast<LPALCDEVICERESUMESOFT>(alcGetProcAddress(device, "alcDeviceResumeSOFT"));
+  if (resume) resume(device);
+  devicePaused = false;
+}
+
 }  // namespace
 
 ALCdevice* core::openLoopbackDevice() {
@@ -73,6 +81,7 @@ void core::releaseSound() {
   context = nullptr;
   device = nullptr;
   loopback = false;
+  devicePaused = false;
   played.clear();
 }
 
@@ -112,9 +121,26 @@ int loadSound(int number, const void* ogg, std::size_t size) {
   return core::createResult(number, picked, true);
 }
 
+// Only a real output device is paused: a loopback device renders on request.
+void core::pauseIdleSound() {
+  if (!device || loopback || devicePaused || !alcIsExtensionPresent(device, "ALC_SOFT_pause_device")) return;
+  bool playing = false;
+  soundTable.forEach([&](int, Sound& sound) {
+    ALint state = 0;
+    alGetSourcei(sound.source, AL_SOURCE_STATE, &state);
+    playing = playing || state == AL_PLAYING;
+  });
+  if (playing) return;
+  static auto pause = reinterpret_cast<LPALCDEVICEPAUSESOFT>(alcGetProcAddress(device, "alcDevicePauseSOFT"));
+  if (!pause) return;
+  pause(device);
+  devicePaused = true;
+}
+
 int playSound(int number) {
   Sound* sound = soundTable.find(number);
   if (!sound) return 0;
+  resumeDevice();
   alSourceStop(sound->source);
   alSourceRewind(sound->source);
   alSourcePlay(sound->source);
