@@ -44,6 +44,8 @@ void trackNative(QObject* object, void*& native);
 class WindowWidget;
 WindowWidget* windowWidget(const WindowRecord& window);
 WindowWidget* windowWidget(int window);
+// The logical client pixel of a top-level window the pointer is in (may lie outside it).
+QPoint pointerIn(const QWidget& window);
 QWidget* controlWidget(int control);
 // The widget a control's children are placed in: the window, a tab page or the
 // scrolling area's inner widget.

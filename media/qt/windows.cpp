@@ -3,7 +3,6 @@
 // box (never a maximise box), owned windows kept above their owner, and the
 // keyboard shortcuts as window-wide actions.
 #include <QAction>
-#include <QCursor>
 #include <QKeySequence>
 
 #include "media/qt/qt_internal.h"
@@ -114,7 +113,7 @@ void repaintNow(WindowRecord& window) {
 bool mousePosition(const WindowRecord& window, int& x, int& y) {
   const WindowWidget* widget = qt::windowWidget(window);
   if (!widget || !widget->isVisible()) return false;
-  const QPoint point = widget->mapFromGlobal(QCursor::pos());
+  const QPoint point = qt::pointerIn(*widget);
   if (!widget->rect().contains(point)) return false;
   x = point.x();
   y = point.y();

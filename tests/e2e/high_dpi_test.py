@@ -133,8 +133,6 @@ class HighDpi(unittest.TestCase):
     def test_ratio_2_is_twice_the_size_sharp_and_the_pointed_cell_is_hovered_and_clicked(self):
         self.run_at(2, (0.0, 0.5, 0.9))
 
-    @unittest.skip("known fault: the Qt back end reads the pointer through QCursor::pos(), which rounds "
-                   "device pixels to logical ones, so a cell's last device pixel at ratio 2 counts as the next cell")
     def test_ratio_2_last_device_pixel_of_a_cell_is_that_cell(self):
         self.run_at(2, (1.0,))
 
