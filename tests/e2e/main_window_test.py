@@ -9,7 +9,6 @@ Usage: main_window_test.py PATH_TO_MIREL RESOURCES_DIR
 """
 import glob
 import os
-import random
 import shutil
 import subprocess
 import sys
@@ -17,88 +16,14 @@ import tempfile
 import time
 import unittest
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "faults"))
+from xdesk import TITLE, Desktop  # noqa: E402,F401  the shared Xvfb desktop, also for the board test
+
 MIREL = ""
 RESOURCES = ""
-TITLE = "Free Mirel ! v4"
 CLIENT_W, CLIENT_H = 620, 544
 DEFAULT_CONFIG = ["", "[Settings]", "Colors = 4", "Size = 36", "Mode = P", "Time = 3600", "Undo = 1",
                   "Sound = {sound}", "Vol = 50", "Collection = 111111111111"]
-
-
-def display_in_use(number):
-    """A lock file, a socket file or an abstract socket of that display exists."""
-    if os.path.exists(f"/tmp/.X{number}-lock") or os.path.exists(f"/tmp/.X11-unix/X{number}"):
-        return True
-    with open("/proc/net/unix") as sockets:
-        return any(line.rstrip().endswith(f"/tmp/.X11-unix/X{number}") for line in sockets)
-
-
-class Desktop:
-    """One Xvfb server without a window manager."""
-
-    def __init__(self):
-        for _ in range(20):
-            number = random.randrange(300, 900)
-            if display_in_use(number):
-                continue
-            # -noreset: the server must not reset, refusing connections meanwhile,
-            # whenever its last client (a program under test) ends.
-            self.server = subprocess.Popen(["Xvfb", f":{number}", "-screen", "0", "1024x768x24", "-nolisten", "tcp",
-                                            "-noreset"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-            self.display = f":{number}"
-            self.env = dict(os.environ, DISPLAY=self.display, QT_QPA_PLATFORM="xcb")
-            self.env.pop("WAYLAND_DISPLAY", None)
-            deadline = time.monotonic() + 10
-            while self.server.poll() is None and time.monotonic() < deadline:
-                if self.run("xdpyinfo").returncode == 0:
-                    return
-                time.sleep(0.1)
-            self.close()  # another server took the number first
-        raise RuntimeError("no X server could be started")
-
-    def run(self, *args):
-        return subprocess.run(list(args), env=self.env, capture_output=True, text=True)
-
-    def find_window(self, title, timeout=15.0):
-        """The id of the mapped window with exactly this title, or None."""
-        deadline = time.monotonic() + timeout
-        while time.monotonic() < deadline:
-            out = self.run("xdotool", "search", "--onlyvisible", "--name", f"^{title}$").stdout.split()
-            if out:
-                return out[0]
-            time.sleep(0.1)
-        return None
-
-    def visible_titles(self):
-        titles = []
-        for wid in self.run("xdotool", "search", "--onlyvisible", "--name", ".").stdout.split():
-            titles.append(self.run("xdotool", "getwindowname", wid).stdout.strip())
-        return titles
-
-    def geometry(self, wid):
-        info = {}
-        for line in self.run("xwininfo", "-id", wid).stdout.splitlines():
-            key, _, value = line.strip().partition(":")
-            info[key] = value.strip()
-        return (int(info["Absolute upper-left X"]), int(info["Absolute upper-left Y"]),
-                int(info["Width"]), int(info["Height"]))
-
-    def press(self, wid, keys):
-        self.run("xdotool", "windowfocus", "--sync", wid)
-        time.sleep(0.2)
-        self.run("xdotool", "key", "--clearmodifiers", keys)
-
-    def pixels(self, file, crop=None):
-        """RGB bytes of a picture file or a part of it (width, height, x, y)."""
-        args = ["convert", file]
-        if crop:
-            args += ["-crop", "%dx%d+%d+%d" % crop, "+repage"]
-        args += ["-alpha", "off", "-depth", "8", "rgb:-"]
-        return subprocess.run(args, capture_output=True, check=True).stdout
-
-    def close(self):
-        self.server.terminate()  # lets the server remove its lock and socket
-        self.server.wait()
 
 
 def mean_difference(a, b):
@@ -116,7 +41,7 @@ def resource(name):
 class MainWindow(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        cls.desktop = Desktop()
+        cls.desktop = Desktop(screen="1024x768x24")
 
     @classmethod
     def tearDownClass(cls):
@@ -144,10 +69,8 @@ class MainWindow(unittest.TestCase):
         self.log.flush()
         with open(os.path.join(self.work, "stderr.txt")) as f:
             server = self.desktop.server.poll()
-            socket = os.path.exists("/tmp/.X11-unix/X" + self.desktop.display[1:])
-            return (f"exit status {self.proc.poll()}, X server {self.desktop.display} "
-                    f"{'running' if server is None else 'ended'}, socket {'present' if socket else 'gone'}, "
-                    f"stderr:\n{f.read()}")
+            return (f"exit status {self.proc.poll()}, X server {self.desktop.env['DISPLAY']} "
+                    f"{'running' if server is None else 'ended'}, stderr:\n{f.read()}")
 
     def start_main_window(self):
         self.start()

@@ -17,8 +17,10 @@ TITLE = "Free Mirel ! v4"
 class Desktop:
     def __init__(self, extra_env=None, screen="1280x1024x24"):
         read_end, write_end = os.pipe()
+        # -noreset: a server shared by several runs must not reset, refusing
+        # connections meanwhile, whenever its last client ends.
         self.server = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", screen, "-nolisten", "tcp"],
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", screen, "-nolisten", "tcp", "-noreset"],
             pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_end)
         with os.fdopen(read_end) as pipe:
@@ -88,14 +90,21 @@ class Desktop:
         return path
 
     @staticmethod
-    def pixels(path, crop):
-        """RGB bytes of a part (width, height, x, y) of a picture file."""
-        args = ["convert", path, "-crop", "%dx%d+%d+%d" % crop, "+repage", "-alpha", "off", "-depth", "8", "rgb:-"]
+    def pixels(path, crop=None):
+        """RGB bytes of a picture file or of a part (width, height, x, y) of it."""
+        args = ["convert", path]
+        if crop:
+            args += ["-crop", "%dx%d+%d+%d" % crop, "+repage"]
+        args += ["-alpha", "off", "-depth", "8", "rgb:-"]
         return subprocess.run(args, capture_output=True, check=True).stdout
 
     def close(self):
-        self.server.kill()
-        self.server.wait()
+        self.server.terminate()  # lets the server remove its lock and socket
+        try:
+            self.server.wait(timeout=10)
+        except subprocess.TimeoutExpired:
+            self.server.kill()
+            self.server.wait()
 
 
 class Game:
