@@ -4,41 +4,25 @@
 Resident memory (VmRSS) 2 seconds after the start, median of RUNS starts of
 mirel and of startup_minimal_qt each; then mirel's CPU time over 10 seconds
 with no game, and over 10 seconds with a tournament game paused (config.ini
-set to a tournament, New and Pause clicked). Sound goes to OpenAL Soft's
-silent device (ALSOFT_DRIVERS=null), as on a machine without a sound card.
+set to a tournament, New and Pause clicked).
 Usage: footprint.py BUILD_DIR [RUNS]
 """
-import importlib.util
 import os
-import shutil
 import statistics
 import subprocess
 import sys
-import tempfile
 import time
 
-here = os.path.dirname(os.path.abspath(__file__))
-loader_info = importlib.util.spec_from_file_location("measure_startup", os.path.join(here, "measure-startup.py"))
-startup = importlib.util.module_from_spec(loader_info)
-loader_info.loader.exec_module(startup)
+import xbench
 
-TITLE = "Free Mirel ! v4"
 TOURNAMENT = ("\ufeff\r\n[Settings]\r\nColors = 4\r\nSize = 36\r\nMode = T\r\nTime = 3600\r\nUndo = 1\r\n"
               "Sound = 1\r\nVol = 50\r\nCollection = 111111111111\r\n")
 
 
-def resident_kib(pid):
-    with open(f"/proc/{pid}/status") as f:
-        for line in f:
-            if line.startswith("VmRSS:"):
-                return int(line.split()[1])
-    return 0
-
-
 def idle_cpu(proc, seconds=10.0):
-    before = startup.cpu_seconds(proc.pid)
+    before = xbench.cpu_seconds(proc.pid)
     time.sleep(seconds)
-    return (startup.cpu_seconds(proc.pid) - before) / seconds * 100
+    return (xbench.cpu_seconds(proc.pid) - before) / seconds * 100
 
 
 def click(env, wid, x, y):
@@ -49,35 +33,30 @@ def click(env, wid, x, y):
 
 
 def main():
-    build = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else "build")
+    build = sys.argv[1] if len(sys.argv) > 1 else "build"
     runs = int(sys.argv[2]) if len(sys.argv) > 2 else 5
-    programs = (("mirel", os.path.join(build, "mirel"), TITLE),
-                ("minimal", os.path.join(build, "startup_minimal_qt"), "Minimal Qt Window"))
-    xvfb, display = startup.start_xvfb()
-    env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb", ALSOFT_DRIVERS="null")
-    work = tempfile.mkdtemp(prefix="mirel-footprint-")
-    try:
+    programs = xbench.programs(build)
+    mirel = programs[0][1]
+    with xbench.desktop("mirel-footprint-") as (env, work):
         memory = {"mirel": [], "minimal": []}
         for _ in range(runs):
             for name, program, title in programs:
-                _, proc = startup.time_to_map(program, title, work, env)
+                _, proc = xbench.time_to_map(program, title, work, env)
                 time.sleep(2.0)
-                memory[name].append(resident_kib(proc.pid))
-                proc.kill()
-                proc.wait()
+                memory[name].append(xbench.resident_kib(proc.pid))
+                xbench.stop(proc)
         m, q = statistics.median(memory["mirel"]), statistics.median(memory["minimal"])
         print(f"resident memory 2 s after start, median of {runs}: mirel {m / 1024:.1f} MiB, "
               f"minimal Qt {q / 1024:.1f} MiB, ratio {m / q:.2f} (target < 1.3)")
 
-        _, proc = startup.time_to_map(programs[0][1], TITLE, work, env)
+        _, proc = xbench.time_to_map(mirel, xbench.TITLE, work, env)
         time.sleep(2.0)
         print(f"idle CPU with no game: {idle_cpu(proc):.2f} % of one core (target < 1 %)")
-        proc.kill()
-        proc.wait()
+        xbench.stop(proc)
 
         with open(os.path.join(work, "config.ini"), "w", encoding="utf-8", newline="") as f:
             f.write(TOURNAMENT)
-        _, proc = startup.time_to_map(programs[0][1], TITLE, work, env)
+        _, proc = xbench.time_to_map(mirel, xbench.TITLE, work, env)
         wid = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Free Mirel ! v4$"], env=env,
                              capture_output=True, text=True).stdout.split()[0]
         time.sleep(1.0)
@@ -86,12 +65,7 @@ def main():
         click(env, wid, 100, 100)           # the pointer off the field and the buttons
         time.sleep(1.0)
         print(f"idle CPU with a tournament game paused: {idle_cpu(proc):.2f} % of one core (target < 1 %)")
-        proc.kill()
-        proc.wait()
-    finally:
-        xvfb.terminate()
-        xvfb.wait()
-        shutil.rmtree(work, ignore_errors=True)
+        xbench.stop(proc)
 
 
 if __name__ == "__main__":

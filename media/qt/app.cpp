@@ -7,6 +7,7 @@
 #include <QEventLoop>
 #include <QFont>
 #include <QPointer>
+#include <QProxyStyle>
 #include <QScreen>
 #include <QThread>
 #include <QTimer>
@@ -33,6 +34,17 @@ void setDefaultFont() {
   font.setPixelSize(static_cast<int>(8 * dpi / 72 + 0.5));
   QApplication::setFont(font);
 }
+
+// The toolbar never overflows the fixed window, so its extension button needs no
+// icon. The stock icon would be read through QImageReader, which loads every
+// image-format plugin on the system during start-up only to find the PNG reader.
+class GameStyle : public QProxyStyle {
+ public:
+  QIcon standardIcon(StandardPixmap icon, const QStyleOption* option, const QWidget* widget) const override {
+    if (icon == SP_ToolBarHorizontalExtensionButton || icon == SP_ToolBarVerticalExtensionButton) return {};
+    return QProxyStyle::standardIcon(icon, option, widget);
+  }
+};
 
 }  // namespace
 
@@ -76,6 +88,7 @@ void initialise() {
     static char* argv[] = {name, nullptr};
     qt::application = new QApplication(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setStyle(new qt::GameStyle);
     qt::setDefaultFont();
   }
   if (!qt::clock.isValid()) qt::clock.start();
