@@ -270,9 +270,15 @@ void updateControl(ControlRecord& control) {
   widget->update();
 }
 
+// Qt follows appended lines while the view is at its end, which an empty box
+// always is; the view stays where it was, so a filled box opens at its first line.
 void appendRichTextLine(ControlRecord& control, std::string_view line) {
-  if (auto* edit = qobject_cast<QPlainTextEdit*>(static_cast<QWidget*>(control.native)))
-    edit->appendPlainText(QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));
+  auto* edit = qobject_cast<QPlainTextEdit*>(static_cast<QWidget*>(control.native));
+  if (!edit) return;
+  QScrollBar* bar = edit->verticalScrollBar();
+  const int shown = bar->value();
+  edit->appendPlainText(QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));
+  bar->setValue(shown);
 }
 
 void addTab(ControlRecord& tabPanel, std::string_view title) {

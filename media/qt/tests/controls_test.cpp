@@ -12,6 +12,8 @@
 #include <QSlider>
 #include <QTabWidget>
 
+#include <string>
+
 #include "media/qt/tests/qt_test_support.h"
 
 namespace media::qt::test {
@@ -255,6 +257,16 @@ TEST_F(ControlsOnQt, ARichTextBoxAppendsLinesAndIsReadOnly) {
   EXPECT_EQ(edit->lineWrapMode(), QPlainTextEdit::WidgetWidth);
   setControlText(70, "replaced");
   EXPECT_EQ(edit->toPlainText(), "replaced");
+}
+
+TEST_F(ControlsOnQt, ARichTextBoxFilledWithMoreThanItShowsStillOpensAtItsFirstLine) {
+  ASSERT_EQ(openWindow(0, 0, 0, 300, 200, "Licence", WindowCaption, nullptr), 1);
+  ASSERT_EQ(createRichText(70, 10, 10, 280, 80, RichReadOnly | RichWordWrap), 1);
+  for (int i = 0; i < 60; ++i) addRichTextLine(70, "line " + std::to_string(i));
+  QApplication::processEvents();
+  const QScrollBar* bar = static_cast<QPlainTextEdit*>(controlWidgetOf(70))->verticalScrollBar();
+  ASSERT_GT(bar->maximum(), 0) << "the box must hold more lines than it shows";
+  EXPECT_EQ(bar->value(), 0);
 }
 
 TEST_F(ControlsOnQt, AFontHasThePixelHeightOfItsPointsAndWeight) {
