@@ -15,6 +15,8 @@ Raster banner(const char* text);
 
 // A raised face, or a pressed one (sunk, darker) for a toggle held down.
 Raster buttonFace(const char* label, bool pressed = false);
+// What a face covers: opaque inside its rounded rim, clear in its corners.
+Raster buttonOutline();
 Raster aboutPicture();
 Raster donateImage();
 Raster licenceBadge();

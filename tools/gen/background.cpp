@@ -79,8 +79,11 @@ void gamePicture(cairo_t* cr) {
 
 void buttonPanel(cairo_t* cr, const Faces& f) {
   panel(cr, 22, 362, 248, 118);
-  paintRaster(cr, greyed(f.pause), 39, 376);
-  paintRaster(cr, greyed(f.undo), 156, 376);
+  // The greyed faces stand on the panel itself: their corners, which hold the
+  // panel colour for the live buttons, would turn grey with them.
+  const Raster outline = buttonOutline();
+  paintRaster(cr, masked(greyed(f.pause), outline), 39, 376);
+  paintRaster(cr, masked(greyed(f.undo), outline), 156, 376);
   paintRaster(cr, f.fresh, 39, 428);
   paintRaster(cr, f.quit, 156, 428);
 }

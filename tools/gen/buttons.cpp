@@ -36,6 +36,14 @@ Raster buttonFace(const char* label, bool pressed) {
   return cv.raster();
 }
 
+Raster buttonOutline() {
+  Canvas cv(96, 36);
+  roundedRect(cv.cr, 0.5, 0.5, 95, 35, 7);
+  setColour(cv.cr, hex(0xffffff));
+  cairo_fill(cv.cr);
+  return cv.raster();
+}
+
 Raster donateImage() {
   Canvas cv(150, 50);
   cairo_t* cr = cv.cr;

@@ -86,4 +86,11 @@ Raster greyed(const Raster& r) {
   return out;
 }
 
+Raster masked(const Raster& r, const Raster& mask) {
+  Raster out = r;
+  for (std::size_t i = 0; i < out.pixels.size(); ++i)
+    out.pixels[i].a = std::uint8_t((out.pixels[i].a * mask.pixels[i].a + 127) / 255);
+  return out;
+}
+
 }  // namespace gen

@@ -53,5 +53,7 @@ void paintRaster(cairo_t* cr, const Raster& r, double x, double y, double alpha 
 Raster flatten(const Raster& r, Rgba background);
 // A desaturated, lighter copy, used for the greyed button faces.
 Raster greyed(const Raster& r);
+// A copy whose alpha is also scaled by the mask's alpha (same size).
+Raster masked(const Raster& r, const Raster& mask);
 
 }  // namespace gen
