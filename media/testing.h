@@ -59,6 +59,14 @@ struct Frame {
   int height = 0;
   std::vector<std::uint32_t> pixels;  // ARGB32, row-major
 };
+// Where the back end put a control: its rectangle in the client coordinates of
+// what holds it (the window, a tab page or a scrolling area's inside); all 0
+// for a free number.
+struct Placement {
+  int x = 0, y = 0, width = 0, height = 0;
+};
+Placement controlPlacement(int control);
+
 int presentedFrameCount();
 Frame lastPresentedFrame();
 

@@ -174,6 +174,11 @@ int testing::requestClose(int window) {
 void testing::answerMessageBox(int button) { state().boxAnswers.push_back(button); }
 std::vector<testing::ShownMessageBox> testing::shownMessageBoxes() { return state().boxes; }
 std::vector<std::string> testing::openedDocuments() { return state().documents; }
+testing::Placement testing::controlPlacement(int control) {
+  const ControlRecord* record = core::findControl(control);
+  if (!record) return {};
+  return {record->rect.x, record->rect.y, record->rect.width, record->rect.height};
+}
 int testing::presentedFrameCount() { return state().frames; }
 testing::Frame testing::lastPresentedFrame() { return state().lastFrame; }
 

@@ -235,6 +235,13 @@ std::vector<ShownMessageBox> shownMessageBoxes() {
 
 std::vector<std::string> openedDocuments() { return testHooks().documentsOpened; }
 
+Placement controlPlacement(int control) {
+  const QWidget* widget = controlWidget(control);
+  if (!widget) return {};
+  const QRect area = widget->geometry();
+  return {area.x(), area.y(), area.width(), area.height()};
+}
+
 int presentedFrameCount() { return testHooks().framesPresented; }
 
 // The surface as it paints itself, at one image pixel per screen pixel.

@@ -1,6 +1,8 @@
 // Every control of the four windows at its place with its text, as the
-// windows are laid out. Built twice: on the headless and on the Qt back end.
+// windows are laid out, and the back end's widgets where the records say.
+// Built twice: on the headless and on the Qt back end.
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "dialog_fixture.h"
@@ -50,6 +52,10 @@ class LayoutTest : public DialogTest {
 #ifdef NATIVE_BACK_END
       EXPECT_NE(c.native, nullptr) << "the back end made no widget";
 #endif
+      const media::testing::Placement placed = media::testing::controlPlacement(e.control);
+      EXPECT_EQ(std::tie(placed.x, placed.y, placed.width, placed.height),
+                std::tie(c.rect.x, c.rect.y, c.rect.width, c.rect.height))
+          << "the back end placed the control elsewhere";
       EXPECT_EQ(c.flags, e.flags);
       EXPECT_GT(e.control, previous) << "created out of order";
       previous = e.control;

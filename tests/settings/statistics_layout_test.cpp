@@ -1,10 +1,13 @@
 // The statistics window's controls at their places with their texts and
-// alignment. Built twice: on the headless and on the Qt back end.
+// alignment, and the back end's widgets where the records say. Built twice:
+// on the headless and on the Qt back end.
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "media/backend.h"
 #include "media/media.h"
+#include "media/testing.h"
 #include "shell/ids.h"
 #include "statistics_fixture.h"
 
@@ -62,6 +65,10 @@ class StatisticsLayoutTest : public StatisticsTest {
     EXPECT_EQ(c.rect.height, e.height);
     EXPECT_EQ(c.text, e.text);
     EXPECT_EQ(c.flags, e.flags);
+    const media::testing::Placement placed = media::testing::controlPlacement(number);
+    EXPECT_EQ(std::tie(placed.x, placed.y, placed.width, placed.height),
+              std::tie(c.rect.x, c.rect.y, c.rect.width, c.rect.height))
+        << "the back end placed the control elsewhere";
   }
 };
 
