@@ -1,7 +1,8 @@
 // Qt start-up and teardown, the monotonic clock, and the wait for native input.
-// The wait runs a local QEventLoop that an event posted to the core quits, with
-// a precise single-shot timer for the timeout: the thread sleeps in the event
-// dispatcher, never spins.
+// The wait lets Qt deliver events until one of them is posted to the core or a
+// precise single-shot timer runs out: the thread sleeps in the event
+// dispatcher, never spins. The timer lives as long as the application, so an
+// idle pass builds and connects nothing.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -22,8 +23,19 @@ namespace {
 
 QApplication* application = nullptr;
 QElapsedTimer clock;
-QEventLoop* currentWait = nullptr;
 bool posted = false;
+bool timedOut = false;
+
+QTimer& waitTimer() {
+  static QPointer<QTimer> timer;
+  if (!timer) {
+    timer = new QTimer(qApp);
+    timer->setSingleShot(true);
+    timer->setTimerType(Qt::PreciseTimer);
+    QObject::connect(timer, &QTimer::timeout, [] { timedOut = true; });
+  }
+  return *timer;
+}
 
 // The default control font: "Tahoma" at 8 points, the size dialog layouts
 // measured in pixels are made for.
@@ -57,7 +69,6 @@ void post(int kind, int window, int object, int type) {
   core::postEvent(event);
   posted = true;
   if (kind == EventMouseMove) ++testHooks().mouseMovesPosted;
-  if (currentWait) currentWait->quit();
 }
 
 QColor toQColor(int colour) { return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF); }
@@ -108,16 +119,12 @@ void waitNative(std::int64_t timeoutMs) {
   qt::posted = false;
   QCoreApplication::processEvents(QEventLoop::AllEvents);
   if (qt::posted || timeoutMs == 0) return;
-  QEventLoop loop;
-  QTimer timeout;
-  timeout.setSingleShot(true);
-  timeout.setTimerType(Qt::PreciseTimer);
-  QObject::connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
-  if (timeoutMs > 0) timeout.start(static_cast<int>(std::min<std::int64_t>(timeoutMs, INT32_MAX)));
-  QEventLoop* outer = qt::currentWait;
-  qt::currentWait = &loop;
-  loop.exec();
-  qt::currentWait = outer;
+  QTimer& timer = qt::waitTimer();
+  qt::timedOut = false;
+  if (timeoutMs > 0) timer.start(static_cast<int>(std::min<std::int64_t>(timeoutMs, INT32_MAX)));
+  // Each call returns once it has delivered what arrived, the timer's run-out included.
+  while (!qt::posted && !qt::timedOut) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  timer.stop();
 }
 
 void sleepMs(int ms) {
