@@ -55,6 +55,10 @@ void releaseEvents();
 void releaseSprites();
 void closeScreenOf(int window);  // the surface goes with its parent window
 void releaseSound();
+// A picture decoded ahead from exactly these bytes: true and the result (which
+// may be a failure, ok false) handed over once; false when none was asked for.
+bool takeDecodedAhead(const void* data, std::size_t size, bool& ok, Image& out);
+void releaseDecodedAhead();  // waits for the helper thread and drops what is left
 // Pauses the output device while no sound plays, so an idle program does not
 // keep the mixer busy; playing a sound resumes it.
 void pauseIdleSound();
@@ -62,6 +66,8 @@ void resetOptionGroup();  // the next option button starts a new group
 void setDefaultControlFont(int font);
 
 // Decoders: false (and out untouched) when the data does not decode.
+// decodeImage takes PNG or icon data, walking a PNG of UnknownSize to its end.
+bool decodeImage(const void* data, std::size_t size, Image& out);
 bool decodePng(const void* data, std::size_t size, Image& out);
 bool decodeIco(const void* data, std::size_t size, Image& out);
 // Length of a PNG from its signature to the end of IEND; 0 when none is found

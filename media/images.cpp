@@ -36,7 +36,9 @@ void forget(const Image* picture) {
   });
 }
 
-bool decode(const void* data, std::size_t size, Image& out) {
+}  // namespace
+
+bool core::decodeImage(const void* data, std::size_t size, Image& out) {
   if (!data || size == 0) return false;
   if (size == UnknownSize) {
     size = core::pngLength(data);
@@ -46,8 +48,6 @@ bool decode(const void* data, std::size_t size, Image& out) {
   if (size >= 8 && std::memcmp(data, "\x89PNG", 4) == 0) return core::decodePng(data, size, out);
   return core::decodeIco(data, size, out);
 }
-
-}  // namespace
 
 core::Table<Image>& core::images() { return imageTable; }
 
@@ -69,7 +69,9 @@ int registerPngDecoder() { return 1; }  // libpng is linked in; nothing to regis
 int loadImage(int number, const void* data, std::size_t size) {
   const int picked = imageTable.pick(number);
   Image decoded;
-  if (picked < 0 || !decode(data, size, decoded)) {
+  bool ok = false;
+  if (picked >= 0 && !core::takeDecodedAhead(data, size, ok, decoded)) ok = core::decodeImage(data, size, decoded);
+  if (!ok) {
     freeImage(picked);
     return core::createResult(number, picked, false);
   }

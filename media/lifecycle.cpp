@@ -12,6 +12,7 @@ void releaseAll() {
   core::releaseSound();
   core::releaseFonts();
   core::releaseImages();
+  core::releaseDecodedAhead();
   core::releaseMenus();
   core::releaseWindows();
   core::releaseControls();

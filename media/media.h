@@ -26,6 +26,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace media {
 
@@ -244,6 +245,15 @@ char pathSeparator();
 constexpr std::size_t UnknownSize = SIZE_MAX;
 
 int registerPngDecoder();  // registering twice has no further effect
+struct ImageBytes {
+  const void* data;
+  std::size_t size;
+};
+// Starts decoding these pictures on a helper thread, so that a program can
+// decode its own pictures while the toolkit starts; a later loadImage of the
+// same bytes (same address and size) takes the finished picture. Returns 1; 0
+// while an earlier batch has not been taken up or released.
+int decodeImagesAhead(std::vector<ImageBytes> pictures);
 // Decodes a PNG (or a Windows icon file) held in memory into an image.
 int loadImage(int number, const void* data, std::size_t size);
 int resizeImage(int image, int width, int height);  // smooth (averaging) stretch

@@ -5,6 +5,7 @@
 // check comes before any window exists, the configuration is read after the
 // window is complete.
 #include <string>
+#include <vector>
 
 #include "dialogs/notices.h"
 #include "media/media.h"
@@ -24,6 +25,20 @@ constexpr const char* LibraryErrorCaption = "Library Error";
 constexpr const char* LibraryErrorText = "Unable to import Images";
 
 int Decode(const resources::Blob& blob) { return media::loadImage(media::AnyNumber, blob.data, blob.size); }
+
+// Every picture decoded below, decoded on a helper thread while the toolkit starts.
+void DecodeAhead() {
+  const resources::Blob* pictures[] = {
+      &resources::NewImage,          &resources::QuitImage,       &resources::PauseImage,
+      &resources::UndoImage,         &resources::AboutPicture,    &resources::DonateImage,
+      &resources::LicenceBadgeImage, &resources::BackgroundImage, &resources::ContinueImage,
+      &resources::TrayIconImage,     &resources::StatisticsIcon,  &resources::OptionsIcon,
+      &resources::HelpIcon,
+  };
+  std::vector<media::ImageBytes> bytes;
+  for (const resources::Blob* p : pictures) bytes.push_back({p->data, p->size});
+  media::decodeImagesAhead(std::move(bytes));
+}
 
 void AllocateArrays() {
   App.CollectionList.assign(2, 0);
@@ -117,6 +132,7 @@ void CreateMenus() {
 }  // namespace
 
 void StartUpSteps() {
+  DecodeAhead();
   media::initialise();
   AllocateArrays();
   ResetGameFields();

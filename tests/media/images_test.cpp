@@ -1,6 +1,6 @@
 // Images decoded from PNG and icon data in memory: each colour type the
 // program's pictures use, pixel by pixel, the length-less form, and the
-// averaging resize.
+// averaging resize, and pictures decoded ahead on a helper thread.
 #include "contract.h"
 
 namespace {
@@ -104,6 +104,43 @@ TEST_F(Images, EnlargingAPictureKeepsItsSolidAreasSolid) {
   EXPECT_EQ(image(1).pixels, (Pixels{0xff0000ff, 0xff0000ff, 0xff00ff00, 0xff00ff00, 0xff0000ff, 0xff0000ff,
                                      0xff00ff00, 0xff00ff00}));
   EXPECT_EQ(media::resizeImage(1, 0, 5), 0);
+}
+
+}  // namespace
+
+namespace {
+
+// Pictures decoded ahead are the same pictures, failures stay failures, each
+// result is taken once, and a batch waits until the last one is taken or the
+// layer is released.
+TEST_F(Images, PicturesDecodedAheadAreTakenOnceAndMatchADirectDecode) {
+  const auto red = rgbPng(3, 2, Pixels(6, 0xffcc0000));
+  const auto blue = rgbPng(2, 2, Pixels(4, 0xff0000cc));
+  std::vector<unsigned char> cut(red.begin(), red.end() - 12);  // no IEND: refused
+  ASSERT_EQ(media::decodeImagesAhead({{red.data(), red.size()}, {cut.data(), cut.size()}, {blue.data(), blue.size()}}),
+            1);
+  EXPECT_EQ(media::decodeImagesAhead({{red.data(), red.size()}}), 0) << "one batch at a time";
+
+  ASSERT_EQ(media::loadImage(1, red.data(), red.size()), 1);
+  EXPECT_EQ(image(1).pixels, Pixels(6, 0xffcc0000));
+  EXPECT_EQ(media::loadImage(2, cut.data(), cut.size()), 0) << "a picture that failed ahead fails";
+  EXPECT_EQ(media::imageHandle(2), nullptr);
+  ASSERT_EQ(media::loadImage(3, red.data(), red.size()), 1) << "the same bytes again decode directly";
+  EXPECT_EQ(image(3).pixels, Pixels(6, 0xffcc0000));
+  EXPECT_EQ(media::decodeImagesAhead({{red.data(), red.size()}}), 0) << "the blue picture is not taken yet";
+  ASSERT_EQ(media::loadImage(4, blue.data(), blue.size()), 1);
+  EXPECT_EQ(image(4).pixels, Pixels(4, 0xff0000cc));
+
+  ASSERT_EQ(media::decodeImagesAhead({{blue.data(), blue.size()}}), 1) << "all taken: a new batch starts";
+  media::releaseAll();  // drops the untaken picture
+  media::initialise();
+  ASSERT_EQ(media::decodeImagesAhead({{red.data(), red.size()}}), 1);
+  const auto copy = red;
+  ASSERT_EQ(media::loadImage(5, copy.data(), copy.size()), 1);
+  EXPECT_EQ(media::decodeImagesAhead({{blue.data(), blue.size()}}), 0) << "the same bytes elsewhere are other bytes";
+  ASSERT_EQ(media::loadImage(6, red.data(), red.size()), 1);
+  EXPECT_EQ(media::imageWidth(6), 3);
+  EXPECT_EQ(media::decodeImagesAhead({{blue.data(), blue.size()}}), 1);  // left for the release at the end
 }
 
 }  // namespace
