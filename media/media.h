@@ -251,8 +251,9 @@ struct ImageBytes {
 };
 // Starts decoding these pictures on a helper thread, so that a program can
 // decode its own pictures while the toolkit starts; a later loadImage of the
-// same bytes (same address and size) takes the finished picture. Returns 1; 0
-// while an earlier batch has not been taken up or released.
+// same bytes (same address and size) takes the finished picture. The bytes
+// must stay as they are until their picture is taken or releaseAll runs.
+// Returns 1; 0 while an earlier batch has not been taken up or released.
 int decodeImagesAhead(std::vector<ImageBytes> pictures);
 // Decodes a PNG (or a Windows icon file) held in memory into an image.
 int loadImage(int number, const void* data, std::size_t size);
