@@ -1,6 +1,7 @@
 // Pictures decoded ahead on one helper thread. The thread only runs the pure
 // decoders on bytes the caller keeps alive; the results are handed over on the
 // layer's own thread, each once, after the whole batch is done.
+#include <algorithm>
 #include <future>
 
 #include "media/core.h"
@@ -49,9 +50,8 @@ bool core::takeDecodedAhead(const void* data, std::size_t size, bool& ok, Image&
     d.taken = true;
     ok = d.ok;
     if (ok) out = std::move(d.image);
-    bool allTaken = true;
-    for (const Decoded& other : finished) allTaken = allTaken && other.taken;
-    if (allTaken) finished.clear();
+    if (std::all_of(finished.begin(), finished.end(), [](const Decoded& other) { return other.taken; }))
+      finished.clear();
     return true;
   }
   return false;

@@ -24,15 +24,14 @@ namespace {
 QApplication* application = nullptr;
 QElapsedTimer clock;
 bool posted = false;
-bool timedOut = false;
 
+// Single-shot: it stops itself when it runs out, which is what ends a wait.
 QTimer& waitTimer() {
   static QPointer<QTimer> timer;
   if (!timer) {
     timer = new QTimer(qApp);
     timer->setSingleShot(true);
     timer->setTimerType(Qt::PreciseTimer);
-    QObject::connect(timer, &QTimer::timeout, [] { timedOut = true; });
   }
   return *timer;
 }
@@ -120,10 +119,10 @@ void waitNative(std::int64_t timeoutMs) {
   QCoreApplication::processEvents(QEventLoop::AllEvents);
   if (qt::posted || timeoutMs == 0) return;
   QTimer& timer = qt::waitTimer();
-  qt::timedOut = false;
-  if (timeoutMs > 0) timer.start(static_cast<int>(std::min<std::int64_t>(timeoutMs, INT32_MAX)));
+  const bool timed = timeoutMs > 0;
+  if (timed) timer.start(static_cast<int>(std::min<std::int64_t>(timeoutMs, INT32_MAX)));
   // Each call returns once it has delivered what arrived, the timer's run-out included.
-  while (!qt::posted && !qt::timedOut) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  while (!qt::posted && (!timed || timer.isActive())) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
   timer.stop();
 }
 

@@ -47,6 +47,8 @@ Statistics StoredStatistics(const StoredConfig& config, const char* group) {
   return {config.number(group, "OA_Won", 0), config.number(group, "OA_Lost", 0), config.number(group, "ST_Won", 0),
           config.number(group, "ST_Lost", 0)};
 }
+// What PlayersFile stores for each level.
+constexpr Statistics PlayersEasy{7, 3, 4, 2}, PlayersHard{11, 13, 5, 6};
 void PrintTo(const Statistics& s, std::ostream* os) {
   *os << "{won " << s.won << ", lost " << s.lost << ", streaks " << s.longestWon << "/" << s.longestLost << "}";
 }
@@ -155,8 +157,8 @@ TEST_F(ConfigFault, WritableFileInReadOnlyDirectoryKeepsEveryResult) {
   // Quitting a tournament game counts it as lost; the file must take it.
   QuitAnsweringYes();
   const StoredConfig config = ReadStoredConfig(ConfigPath());
-  EXPECT_EQ(StoredStatistics(config, "Lvl-Lo"), (Statistics{7, 4, 4, 2}));
-  EXPECT_EQ(StoredStatistics(config, "Lvl-Hi"), (Statistics{11, 13, 5, 6}));
+  EXPECT_EQ(StoredStatistics(config, "Lvl-Lo"), (Statistics{PlayersEasy.won, PlayersEasy.lost + 1, 4, 2}));
+  EXPECT_EQ(StoredStatistics(config, "Lvl-Hi"), PlayersHard);
   EXPECT_EQ(testing_config::MissingSettings(config), "");
 }
 
@@ -200,8 +202,8 @@ TEST_F(ConfigFault, GarbageInEverySettingStillPlaysAndKeepsTheStatistics) {
   QuitAnsweringYes();
   // An unknown mode is no tournament: nothing may have been counted.
   const StoredConfig config = ReadStoredConfig(ConfigPath());
-  EXPECT_EQ(StoredStatistics(config, "Lvl-Lo"), (Statistics{7, 3, 4, 2}));
-  EXPECT_EQ(StoredStatistics(config, "Lvl-Hi"), (Statistics{11, 13, 5, 6}));
+  EXPECT_EQ(StoredStatistics(config, "Lvl-Lo"), PlayersEasy);
+  EXPECT_EQ(StoredStatistics(config, "Lvl-Hi"), PlayersHard);
 }
 
 TEST_F(ConfigFault, NegativeSettingsPlayATournamentThatIsCounted) {
@@ -213,9 +215,9 @@ TEST_F(ConfigFault, NegativeSettingsPlayATournamentThatIsCounted) {
   PlaySession();
   QuitAnsweringYes();
   const StoredConfig config = ReadStoredConfig(ConfigPath());
-  EXPECT_EQ(StoredStatistics(config, "Lvl-Lo"), (Statistics{7, 3, 4, 2}));
+  EXPECT_EQ(StoredStatistics(config, "Lvl-Lo"), PlayersEasy);
   const Statistics hard = StoredStatistics(config, "Lvl-Hi");
-  EXPECT_EQ(hard.won + hard.lost, 11 + 13 + 1) << "the tournament game was not counted exactly once";
+  EXPECT_EQ(hard.won + hard.lost, PlayersHard.won + PlayersHard.lost + 1) << "the tournament game was not counted exactly once";
 }
 
 TEST_F(ConfigFault, NegativeColoursRestoreTheDefaultsAndKeepTheStatistics) {
@@ -226,8 +228,8 @@ TEST_F(ConfigFault, NegativeColoursRestoreTheDefaultsAndKeepTheStatistics) {
   const StoredConfig config = ReadStoredConfig(ConfigPath());
   EXPECT_EQ(config.value("Settings", "Mode"), "P");
   EXPECT_EQ(config.value("Settings", "Size"), "36");
-  EXPECT_EQ(StoredStatistics(config, "Lvl-Lo"), (Statistics{7, 3, 4, 2}));
-  EXPECT_EQ(StoredStatistics(config, "Lvl-Hi"), (Statistics{11, 13, 5, 6}));
+  EXPECT_EQ(StoredStatistics(config, "Lvl-Lo"), PlayersEasy);
+  EXPECT_EQ(StoredStatistics(config, "Lvl-Hi"), PlayersHard);
 }
 
 TEST_F(ConfigFault, HugeNumbersPlayATournamentThatIsCounted) {
@@ -241,7 +243,8 @@ TEST_F(ConfigFault, HugeNumbersPlayATournamentThatIsCounted) {
   const StoredConfig config = ReadStoredConfig(ConfigPath());
   const Statistics easy = StoredStatistics(config, "Lvl-Lo");
   const Statistics hard = StoredStatistics(config, "Lvl-Hi");
-  EXPECT_EQ(easy.won + easy.lost + hard.won + hard.lost, 7 + 3 + 11 + 13 + 1);
+  EXPECT_EQ(easy.won + easy.lost + hard.won + hard.lost,
+            PlayersEasy.won + PlayersEasy.lost + PlayersHard.won + PlayersHard.lost + 1);
 }
 
 }  // namespace
