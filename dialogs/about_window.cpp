@@ -4,13 +4,13 @@
 
 #include <string_view>
 
-#include "dialogs/dialog_window.h"
+#include "common/app_state.h"
+#include "common/common.h"
+#include "common/dialog_window.h"
+#include "common/ids.h"
 #include "dialogs/dialogs.h"
 #include "dialogs/links.h"
 #include "media/media.h"
-#include "shell/app_state.h"
-#include "shell/ids.h"
-#include "shell/shell.h"
 
 AboutWindow About;
 

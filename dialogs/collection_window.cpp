@@ -6,13 +6,13 @@
 #include <cstdint>
 #include <string>
 
-#include "dialogs/dialog_window.h"
+#include "common/common.h"
+#include "common/dialog_window.h"
+#include "common/ids.h"
 #include "dialogs/dialogs.h"
 #include "dialogs/selection_string.h"
 #include "media/media.h"
 #include "settings/config_file.h"
-#include "shell/ids.h"
-#include "shell/shell.h"
 
 CollectionWindow Collection;
 

@@ -1,8 +1,9 @@
-// The options, image collection, About and licence windows.
+// The options, image collection, statistics, About and licence windows.
 #pragma once
 
 void openOptionsWindow();
 void openCollectionWindow();
+void openStatisticsWindow();
 void openAboutWindow();
 void openLicenseWindow();
 void openWebLink(int control);

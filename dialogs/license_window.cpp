@@ -2,15 +2,15 @@
 // with a link to it, and the notices of the components it uses.
 #include <cstring>
 
+#include "common/app_state.h"
+#include "common/common.h"
+#include "common/dialog_window.h"
+#include "common/ids.h"
 #include "dialogs/about_window.h"
-#include "dialogs/dialog_window.h"
 #include "dialogs/dialogs.h"
 #include "dialogs/links.h"
 #include "dialogs/notices.h"
 #include "media/media.h"
-#include "shell/app_state.h"
-#include "shell/ids.h"
-#include "shell/shell.h"
 
 LicenseWindow License;
 

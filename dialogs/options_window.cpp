@@ -6,12 +6,12 @@
 #include <algorithm>
 #include <string>
 
-#include "dialogs/dialog_window.h"
+#include "common/common.h"
+#include "common/dialog_window.h"
+#include "common/ids.h"
 #include "dialogs/dialogs.h"
 #include "media/media.h"
 #include "settings/config_file.h"
-#include "shell/ids.h"
-#include "shell/shell.h"
 
 OptionsWindow Options;
 

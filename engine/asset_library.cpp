@@ -3,9 +3,9 @@
 // leaves the sprite or sound absent instead of being read.
 #include <cstdint>
 
+#include "common/ids.h"
 #include "engine/engine_internal.h"
 #include "media/media.h"
-#include "shell/ids.h"
 
 namespace engine {
 

@@ -1,9 +1,9 @@
 // The deal of a new board: the colours in a repeating cycle over all cells,
 // so each occurs floor(N / C) or ceil(N / C) times, then one uniform shuffle.
+#include "common/app_state.h"
+#include "common/ids.h"
 #include "engine/engine_internal.h"
 #include "media/media.h"
-#include "shell/app_state.h"
-#include "shell/ids.h"
 
 namespace engine {
 

@@ -1,10 +1,8 @@
-// The game engine: new game, moves, region search, undo, game end, the
-// tournament clock and the progress percentage.
+// The game engine: new game, moves, region search, undo, game end and the
+// tournament clock.
 #pragma once
 
-#include <string>
-
-#include "shell/app_state.h"
+#include "common/app_state.h"
 
 // Board model and new game
 void NewGame();
@@ -15,8 +13,6 @@ void ApplyMove(MarkGrid& marks);
 int AnyMoveLeft();
 void UndoMove();
 
-// Game end, countdown and progress
+// Game end and countdown
 void EndGame(int result);       // 14 won, 15 lost, 0 one banner animation step
 void TimeLimit(int seconds);    // seconds != 0 starts the clock, 0 is one tick
-std::string TimeText(int seconds);  // "mm:ss"
-std::string ProgressText(double done, double total);

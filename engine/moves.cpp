@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
+#include "common/app_state.h"
+#include "common/common.h"
+#include "common/ids.h"
 #include "engine/engine.h"
 #include "media/media.h"
-#include "shell/app_state.h"
-#include "shell/ids.h"
-#include "shell/shell.h"
 
 namespace {
 

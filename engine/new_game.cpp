@@ -5,14 +5,14 @@
 // game copies what it needs, and unloaded with the file closed on every path.
 #include <string>
 
+#include "common/app_state.h"
+#include "common/common.h"
+#include "common/ids.h"
+#include "common/statistics.h"
 #include "engine/engine.h"
 #include "engine/engine_internal.h"
 #include "media/media.h"
 #include "settings/config_file.h"
-#include "settings/statistics.h"
-#include "shell/app_state.h"
-#include "shell/ids.h"
-#include "shell/shell.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <string>
 
+#include "common/app_state.h"
 #include "engine/engine_internal.h"
 #include "media/media.h"
-#include "shell/app_state.h"
 
 namespace engine {
 

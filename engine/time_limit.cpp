@@ -3,11 +3,11 @@
 // warning on the last seconds and loses the game at the tick showing 00:00.
 #include <string>
 
+#include "common/app_state.h"
+#include "common/common.h"
+#include "common/ids.h"
 #include "engine/engine.h"
 #include "media/media.h"
-#include "shell/app_state.h"
-#include "shell/ids.h"
-#include "shell/shell.h"
 
 namespace {
 

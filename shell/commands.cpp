@@ -2,11 +2,11 @@
 // dialog windows, the help document, and hiding the game.
 #include <string>
 
+#include "common/app_state.h"
+#include "common/common.h"
+#include "common/ids.h"
 #include "dialogs/dialogs.h"
 #include "media/media.h"
-#include "settings/statistics.h"
-#include "shell/app_state.h"
-#include "shell/ids.h"
 #include "shell/shell.h"
 
 namespace {

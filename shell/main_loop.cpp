@@ -1,11 +1,12 @@
 // The main loop: one pass waits at most 15 ms for an event and hands it to the
 // first handler that takes it; mouse tracking over the field, the click that
 // makes a move, the game timers, repaints and the window's own buttons.
+#include "common/app_state.h"
+#include "common/board_value.h"
+#include "common/common.h"
+#include "common/ids.h"
 #include "engine/engine.h"
 #include "media/media.h"
-#include "shell/app_state.h"
-#include "shell/board_value.h"
-#include "shell/ids.h"
 #include "shell/shell.h"
 
 namespace {
@@ -41,12 +42,6 @@ void ShowHiddenGame() {
 }
 
 }  // namespace
-
-bool TimedGameRunning() {
-  return App.GameState == Running && media::controlText(ids::TimeField) != " ";
-}
-
-int TileSize() { return media::spriteWidth(ids::FirstTileSprite); }
 
 int TrackHover() {
   const int t = TileSize();

@@ -1,9 +1,9 @@
 // The main window: its frame, its picture buttons and status fields, its
 // background picture, and the hook that paints the status texts blue on the
 // background picture.
+#include "common/app_state.h"
+#include "common/ids.h"
 #include "media/media.h"
-#include "shell/app_state.h"
-#include "shell/ids.h"
 #include "shell/shell.h"
 
 namespace {

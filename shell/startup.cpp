@@ -7,13 +7,14 @@
 #include <string>
 #include <vector>
 
+#include "common/app_state.h"
+#include "common/common.h"
+#include "common/ids.h"
+#include "common/statistics.h"
 #include "dialogs/notices.h"
 #include "media/media.h"
 #include "resources/resources.h"
 #include "settings/config_file.h"
-#include "settings/statistics.h"
-#include "shell/app_state.h"
-#include "shell/ids.h"
 #include "shell/shell.h"
 
 namespace {

@@ -2,11 +2,11 @@
 // asset library and makes twelve thumbnails, every later one reuses them.
 #include <benchmark/benchmark.h>
 
+#include "common/ids.h"
 #include "dialogs/collection_window.h"
 #include "media/media.h"
 #include "media/testing.h"
 #include "settings/config_file.h"
-#include "shell/ids.h"
 
 namespace {
 

@@ -5,16 +5,16 @@
 #include <string>
 #include <vector>
 
+#include "common/app_state.h"
+#include "common/ids.h"
 #include "dialog_fixture.h"
-#include "scripted_input.h"
 #include "dialogs/about_window.h"
 #include "dialogs/dialogs.h"
 #include "dialogs/notices.h"
 #include "media/media.h"
 #include "media/testing.h"
 #include "resources/resources.h"
-#include "shell/app_state.h"
-#include "shell/ids.h"
+#include "scripted_input.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include <string>
 
 #include "collection_fixture.h"
+#include "common/ids.h"
 #include "media/media.h"
 #include "media/testing.h"
-#include "shell/ids.h"
 
 namespace {
 

@@ -7,11 +7,11 @@
 #include <fstream>
 #include <sstream>
 
+#include "common/app_state.h"
+#include "common/ids.h"
 #include "media/backend.h"
 #include "media/media.h"
 #include "settings/config_file.h"
-#include "shell/app_state.h"
-#include "shell/ids.h"
 
 void DialogTest::SetUp() {
   previousDirectory_ = std::filesystem::current_path();

@@ -5,6 +5,8 @@
 #include <tuple>
 #include <vector>
 
+#include "common/app_state.h"
+#include "common/ids.h"
 #include "dialog_fixture.h"
 #include "dialogs/about_window.h"
 #include "dialogs/collection_window.h"
@@ -12,8 +14,6 @@
 #include "dialogs/options_window.h"
 #include "media/media.h"
 #include "media/testing.h"
-#include "shell/app_state.h"
-#include "shell/ids.h"
 
 namespace {
 

@@ -2,14 +2,14 @@
 // values, what each change writes, and config.ini on disk after closing.
 #include <string>
 
+#include "common/app_state.h"
+#include "common/ids.h"
 #include "dialog_fixture.h"
-#include "scripted_input.h"
 #include "dialogs/dialogs.h"
 #include "dialogs/options_window.h"
 #include "media/media.h"
 #include "media/testing.h"
-#include "shell/app_state.h"
-#include "shell/ids.h"
+#include "scripted_input.h"
 
 namespace {
 

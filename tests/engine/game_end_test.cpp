@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
+#include "common/ids.h"
 #include "engine/engine.h"
 #include "media/headless/headless.h"
 #include "media/media.h"
 #include "media/testing.h"
-#include "shell/ids.h"
 #include "tests/engine/game_fixture.h"
 
 namespace {

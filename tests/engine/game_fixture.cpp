@@ -9,11 +9,12 @@
 #include <fstream>
 #include <sstream>
 
+#include "common/common.h"
+#include "common/ids.h"
 #include "media/headless/headless.h"
 #include "media/media.h"
 #include "media/testing.h"
 #include "settings/config_file.h"
-#include "shell/ids.h"
 #include "shell/shell.h"
 
 namespace {

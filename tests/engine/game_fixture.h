@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/app_state.h"
+#include "common/app_state.h"
 
 using Settings = std::map<std::string, std::string>;
 

@@ -9,10 +9,11 @@
 #include <filesystem>
 #include <string>
 
+#include "common/common.h"
+#include "common/ids.h"
 #include "media/headless/headless.h"
 #include "media/media.h"
 #include "media/testing.h"
-#include "shell/ids.h"
 #include "shell/shell.h"
 #include "tests/engine/game_fixture.h"
 

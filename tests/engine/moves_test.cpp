@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "common/ids.h"
 #include "engine/engine.h"
 #include "media/testing.h"
-#include "shell/ids.h"
 #include "tests/engine/game_fixture.h"
 
 namespace {

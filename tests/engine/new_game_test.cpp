@@ -7,12 +7,12 @@
 #include <set>
 #include <vector>
 
+#include "common/ids.h"
 #include "engine/engine.h"
 #include "engine/engine_internal.h"
 #include "media/media.h"
 #include "media/testing.h"
 #include "settings/config_file.h"
-#include "shell/ids.h"
 #include "tests/engine/game_fixture.h"
 
 namespace {

@@ -11,13 +11,14 @@
 #include <random>
 #include <string>
 
+#include "common/app_state.h"
+#include "common/common.h"
+#include "common/ids.h"
 #include "game_driver.h"
 #include "media/headless/headless.h"
 #include "media/media.h"
 #include "media/testing.h"
 #include "settings/config_file.h"
-#include "shell/app_state.h"
-#include "shell/ids.h"
 #include "shell/shell.h"
 #include "stored_config.h"
 

@@ -11,11 +11,12 @@
 #include <fstream>
 #include <iterator>
 
+#include "common/app_state.h"
+#include "common/common.h"
+#include "common/ids.h"
 #include "media/backend.h"
 #include "media/headless/headless.h"
 #include "media/media.h"
-#include "shell/app_state.h"
-#include "shell/ids.h"
 #include "shell/shell.h"
 
 namespace game_driver {

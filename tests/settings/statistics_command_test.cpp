@@ -7,14 +7,16 @@
 #include <fstream>
 #include <string>
 
+#include "common/app_state.h"
+#include "common/common.h"
+#include "common/ids.h"
+#include "common/statistics.h"
+#include "dialogs/statistics_window.h"
 #include "media/backend.h"
 #include "media/headless/headless.h"
 #include "media/media.h"
 #include "media/testing.h"
 #include "settings/config_file.h"
-#include "settings/statistics_window.h"
-#include "shell/app_state.h"
-#include "shell/ids.h"
 #include "shell/shell.h"
 
 namespace {

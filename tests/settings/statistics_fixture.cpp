@@ -7,13 +7,13 @@
 #include <fstream>
 #include <sstream>
 
+#include "common/app_state.h"
+#include "common/ids.h"
+#include "common/statistics.h"
 #include "media/backend.h"
 #include "media/media.h"
 #include "media/testing.h"
 #include "settings/config_file.h"
-#include "settings/statistics.h"
-#include "shell/app_state.h"
-#include "shell/ids.h"
 
 const std::string Mark = "\xEF\xBB\xBF\r\n";
 const std::string SilentDefaults =

@@ -8,8 +8,9 @@
 #include <filesystem>
 #include <string>
 
+#include "common/statistics.h"
+#include "dialogs/statistics_window.h"
 #include "media/records.h"
-#include "settings/statistics_window.h"
 
 class StatisticsTest : public ::testing::Test {
  protected:

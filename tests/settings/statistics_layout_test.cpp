@@ -5,10 +5,10 @@
 #include <tuple>
 #include <vector>
 
+#include "common/ids.h"
 #include "media/backend.h"
 #include "media/media.h"
 #include "media/testing.h"
-#include "shell/ids.h"
 #include "statistics_fixture.h"
 
 namespace {

@@ -2,14 +2,14 @@
 // and its resets, with config.ini checked on disk.
 #include <string>
 
+#include "common/app_state.h"
+#include "common/ids.h"
+#include "common/statistics.h"
 #include "engine/engine.h"
 #include "media/headless/headless.h"
 #include "media/media.h"
 #include "media/testing.h"
 #include "settings/config_file.h"
-#include "settings/statistics.h"
-#include "shell/app_state.h"
-#include "shell/ids.h"
 #include "statistics_fixture.h"
 
 namespace {

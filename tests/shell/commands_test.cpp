@@ -1,9 +1,10 @@
 // Toolbar, menu and shortcut commands: the pop-up menus, the help document
 // reached two ways, and hiding the game behind the notification icon.
+#include "common/common.h"
+#include "common/ids.h"
 #include "media/backend.h"
 #include "media/headless/headless.h"
 #include "media/media.h"
-#include "shell/ids.h"
 #include "shell/shell.h"
 #include "tests/shell/shell_fixture.h"
 

@@ -1,9 +1,10 @@
 // The hovered cell and its highlight, and the click on the field that makes a
 // move: bounds of the field on both levels, redraws only on a change of cell,
 // and clicks that must do nothing.
+#include "common/common.h"
+#include "common/ids.h"
 #include "media/backend.h"
 #include "media/media.h"
-#include "shell/ids.h"
 #include "shell/shell.h"
 #include "tests/shell/shell_fixture.h"
 

@@ -1,10 +1,11 @@
 // The quit confirmation for every window kind: the main window in each game
 // state (the process must end with exit code 0 or go on with the right state),
 // the dialog windows and the licence window.
+#include "common/common.h"
+#include "common/ids.h"
 #include "media/backend.h"
 #include "media/media.h"
 #include "settings/config_file.h"
-#include "shell/ids.h"
 #include "shell/shell.h"
 #include "tests/shell/shell_fixture.h"
 

@@ -6,9 +6,10 @@
 #include <fstream>
 #include <sstream>
 
+#include "common/common.h"
+#include "common/ids.h"
 #include "media/media.h"
 #include "settings/config_file.h"
-#include "shell/ids.h"
 #include "shell/shell.h"
 
 namespace fs = std::filesystem;

@@ -9,8 +9,8 @@
 #include <filesystem>
 #include <string>
 
+#include "common/app_state.h"
 #include "media/testing.h"
-#include "shell/app_state.h"
 
 class ShellScenario : public ::testing::Test {
  protected:

@@ -8,10 +8,11 @@
 #include <fstream>
 #include <sstream>
 
+#include "common/common.h"
+#include "common/ids.h"
 #include "dialogs/notices.h"
 #include "media/backend.h"
 #include "media/media.h"
-#include "shell/ids.h"
 #include "shell/shell.h"
 #include "tests/shell/shell_fixture.h"
 

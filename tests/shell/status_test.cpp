@@ -1,9 +1,10 @@
 // The status fields and the band behind them, the pause cover, and the
 // repaint that brings the board back over the cover.
+#include "common/common.h"
+#include "common/ids.h"
 #include "media/backend.h"
 #include "media/headless/headless.h"
 #include "media/media.h"
-#include "shell/ids.h"
 #include "shell/shell.h"
 #include "tests/shell/shell_fixture.h"
 

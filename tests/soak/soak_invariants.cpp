@@ -1,9 +1,9 @@
 // The soak test's invariants; see soak_invariants.h.
 #include "soak_invariants.h"
 
+#include "common/app_state.h"
+#include "common/ids.h"
 #include "media/media.h"
-#include "shell/app_state.h"
-#include "shell/ids.h"
 #include "stored_config.h"
 
 namespace soak {

@@ -5,6 +5,9 @@
 #include <cstdio>
 #include <vector>
 
+#include "common/app_state.h"
+#include "common/common.h"
+#include "common/ids.h"
 #include "engine/engine.h"
 #include "game_driver.h"
 #include "media/backend.h"
@@ -12,8 +15,6 @@
 #include "media/media.h"
 #include "media/testing.h"
 #include "settings/config_file.h"
-#include "shell/app_state.h"
-#include "shell/ids.h"
 #include "shell/shell.h"
 #include "soak_invariants.h"
 #include "stored_config.h"

@@ -11,11 +11,11 @@
 #include <random>
 #include <string>
 
+#include "common/ids.h"
 #include "game_driver.h"
 #include "media/media.h"
 #include "media/testing.h"
 #include "settings/config_file.h"
-#include "shell/ids.h"
 #include "soak_player.h"
 
 namespace {

@@ -2,19 +2,18 @@
 // each level, a "Reset" button per tab, "Reset all" and "Close". The
 // configuration file stays open while the window is shown; a confirmed reset
 // removes the level's group from it, and ConfirmQuit closes (saves) it.
-#include "settings/statistics_window.h"
+#include "dialogs/statistics_window.h"
 
 #include <string>
 
-#include "dialogs/dialog_window.h"
+#include "common/app_state.h"
+#include "common/common.h"
+#include "common/dialog_window.h"
+#include "common/ids.h"
+#include "common/statistics.h"
+#include "dialogs/dialogs.h"
 #include "media/media.h"
 #include "settings/config_file.h"
-#include "settings/statistics.h"
-#include "shell/app_state.h"
-#include "shell/ids.h"
-#include "shell/shell.h"
-
-StatisticsWindow StatisticsControls;
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <string>
 
-#include "engine/engine.h"
+#include "common/common.h"
 
 std::string TimeText(int seconds) {
   char text[32];

@@ -1,12 +1,12 @@
 // Pausing and resuming a game, and the quit confirmation for every window kind:
 // the main window asks before a game in progress is abandoned, the dialog
 // windows close and give the input back to their owner.
+#include "common/app_state.h"
+#include "common/common.h"
+#include "common/ids.h"
+#include "common/statistics.h"
 #include "media/media.h"
 #include "settings/config_file.h"
-#include "settings/statistics.h"
-#include "shell/app_state.h"
-#include "shell/ids.h"
-#include "shell/shell.h"
 
 namespace {
 
@@ -44,6 +44,10 @@ void CloseDialog(int window) {
 }
 
 }  // namespace
+
+bool TimedGameRunning() {
+  return App.GameState == Running && media::controlText(ids::TimeField) != " ";
+}
 
 int TogglePause() {
   if (media::controlState(ids::PauseButton)) {

@@ -1,7 +1,7 @@
 // The clock and progress texts the status line and the statistics show.
 #include <gtest/gtest.h>
 
-#include "engine/engine.h"
+#include "common/common.h"
 
 TEST(TimeText, ShowsTwoDigitMinutesAndSeconds) {
   EXPECT_EQ(TimeText(300), "05:00");

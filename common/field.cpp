@@ -1,11 +1,11 @@
 // The play field and the status band: one complete frame of picture, tiles and
 // hover highlight per redraw, and the three status texts with the band of the
 // window behind them repainted.
+#include "common/app_state.h"
+#include "common/board_value.h"
+#include "common/common.h"
+#include "common/ids.h"
 #include "media/media.h"
-#include "shell/app_state.h"
-#include "shell/board_value.h"
-#include "shell/ids.h"
-#include "shell/shell.h"
 
 namespace {
 
@@ -23,6 +23,8 @@ int BoardValueAt(Cell cell) {
   if (App.CurrentStep < 0 || App.CurrentStep >= board.steps) return 0;
   return board.at(cell.column, cell.row, App.CurrentStep);
 }
+
+int TileSize() { return media::spriteWidth(ids::FirstTileSprite); }
 
 int RedrawField() {
   const int t = TileSize();

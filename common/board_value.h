@@ -2,7 +2,7 @@
 // loop and the hover highlight of the field.
 #pragma once
 
-#include "shell/app_state.h"
+#include "common/app_state.h"
 
 // The Board value of the cell at CurrentStep; 0 for a cell outside the board.
 // The hovered cell can be stale after a new game of another level changed the

@@ -1,20 +1,21 @@
 // The statistics of tournament games per level: loading the stored figures at
 // start-up, recording won and lost games with their streaks, and filling the
 // statistics window. Works on the configuration file the caller has opened.
-#include "settings/statistics.h"
+#include "common/statistics.h"
 
 #include <cstdint>
 #include <limits>
 #include <string>
 
-#include "engine/engine.h"
+#include "common/app_state.h"
+#include "common/common.h"
+#include "media/media.h"
 #include "settings/config_file.h"
 #include "settings/game_settings.h"
-#include "settings/statistics_window.h"
-#include "shell/app_state.h"
+
+StatisticsWindow StatisticsControls;
 
 namespace {
-
 
 // A count edited by hand to the largest value stays there instead of wrapping.
 void countOne(std::int32_t& count) {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "settings/statistics_record.h"
+#include "common/statistics_record.h"
 
 // GameState values; 14 and 15 double as the banner sprites and the statistics codes.
 constexpr int NoGame = 2;

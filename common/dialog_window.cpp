@@ -1,5 +1,5 @@
 // Opening a dialog window and its modal wait.
-#include "dialogs/dialog_window.h"
+#include "common/dialog_window.h"
 
 #include "media/media.h"
 

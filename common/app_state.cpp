@@ -1,4 +1,4 @@
 // The one global record of application state, alive for the whole process.
-#include "shell/app_state.h"
+#include "common/app_state.h"
 
 AppState App;

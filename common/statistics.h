@@ -1,6 +1,16 @@
-// The statistics window: its record and the two halves of
-// openStatisticsWindow, so a test can drive the window one event at a time.
+// Statistics of tournament games per level: the record of each level, the
+// actions on them, and the handles of the statistics window they fill.
 #pragma once
+
+#include "common/statistics_record.h"
+
+constexpr int StartUpLoad = 2;
+constexpr int FillWindow = 3;
+constexpr int StatisticsWon = 14;
+constexpr int StatisticsLost = 15;
+
+// Works on the configuration file the caller has opened and leaves it open.
+void statisticsAction(int code);
 
 // The configuration groups of the two levels, index 0 "Easy", 1 "Hard".
 constexpr const char* StatisticsGroups[2] = {"Lvl-Lo", "Lvl-Hi"};
@@ -23,10 +33,3 @@ struct StatisticsWindow {
 };
 
 extern StatisticsWindow StatisticsControls;
-
-// Opening steps 1 to 5: the window, its controls, the open configuration
-// file, the pause of a running tournament game, and the figures.
-void openStatisticsWindowSteps();
-// Waits for the next event of the window and handles it; returns 0 once the
-// window has been handed to ConfirmQuit, 1 while it stays open.
-int statisticsWindowPass();

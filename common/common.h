@@ -1,0 +1,27 @@
+// What every layer of the game calls: the play-field rendering and the status
+// band, pausing, the quit confirmation, the one way out of the program, and the
+// texts of the clock and the progress shares.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Play-field rendering
+int RedrawField();
+void UpdateStatus(std::string_view steps, std::string_view tiles, std::string_view time);
+// The tile size: the width of tile sprite 3 (0 before the first game).
+int TileSize();
+
+// Pause and quit
+int TogglePause();
+int ConfirmQuit();
+// A running tournament game: GameState Running and TimeField not the one-space text.
+bool TimedGameRunning();
+
+// Ends the process: an open configuration file is written back, every media
+// resource released, exit code 0.
+[[noreturn]] void ShutDown(int exitCode);
+
+// Texts
+std::string TimeText(int seconds);  // "mm:ss"
+std::string ProgressText(double done, double total);
