@@ -12,6 +12,7 @@
 #include "media/media.h"
 #include "settings/config_file.h"
 #include "settings/game_settings.h"
+#include "settings/keys.h"
 
 StatisticsWindow StatisticsControls;
 
@@ -26,18 +27,18 @@ GameStatistics& record(int levelIndex) {
   if (App.Statistics.size() < 2) App.Statistics.resize(2);
   GameStatistics& r = App.Statistics[static_cast<std::size_t>(levelIndex)];
   // Recording before the start-up load must still go to the level's own group.
-  if (r.groupName.empty()) r.groupName = StatisticsGroups[levelIndex];
+  if (r.groupName.empty()) r.groupName = keys::StatisticsGroups[levelIndex];
   return r;
 }
 
 void loadStoredFields(int levelIndex) {
   GameStatistics& r = record(levelIndex);
-  ConfigFile::selectGroup(StatisticsGroups[levelIndex]);
-  r.allWon = ConfigFile::readInt("OA_Won", 0);
-  r.allLost = ConfigFile::readInt("OA_Lost", 0);
-  r.longestWinStreak = ConfigFile::readInt("ST_Won", 0);
-  r.longestLossStreak = ConfigFile::readInt("ST_Lost", 0);
-  r.groupName = StatisticsGroups[levelIndex];
+  ConfigFile::selectGroup(keys::StatisticsGroups[levelIndex]);
+  r.allWon = ConfigFile::readInt(keys::AllWon, 0);
+  r.allLost = ConfigFile::readInt(keys::AllLost, 0);
+  r.longestWinStreak = ConfigFile::readInt(keys::LongestWon, 0);
+  r.longestLossStreak = ConfigFile::readInt(keys::LongestLost, 0);
+  r.groupName = keys::StatisticsGroups[levelIndex];
 }
 
 // Won and lost are mirror images: the counts of one kind of result, the other
@@ -76,9 +77,9 @@ std::string sum(std::int32_t a, std::int32_t b) {
 void fillTab(int levelIndex) {
   const StatisticsTab& tab = StatisticsControls.tabs[levelIndex];
   const GameStatistics& r = record(levelIndex);
-  ConfigFile::selectGroup(StatisticsGroups[levelIndex]);
-  const std::int32_t won = ConfigFile::readInt("OA_Won", 0);
-  const std::int32_t lost = ConfigFile::readInt("OA_Lost", 0);
+  ConfigFile::selectGroup(keys::StatisticsGroups[levelIndex]);
+  const std::int32_t won = ConfigFile::readInt(keys::AllWon, 0);
+  const std::int32_t lost = ConfigFile::readInt(keys::AllLost, 0);
   media::setControlText(tab.totalFrame, "Total Number of Games: " + sum(won, lost));
   media::setControlText(tab.allWon, std::to_string(won));
   media::setControlText(tab.allWonShare, "(" + share(won, lost) + ")");
@@ -92,8 +93,8 @@ void fillTab(int levelIndex) {
   media::setControlText(tab.sessionLost, std::to_string(sessionLost));
   media::setControlText(tab.sessionLostShare, " (" + share(sessionLost, sessionWon) + ")");
 
-  media::setControlText(tab.longestWon, std::to_string(ConfigFile::readInt("ST_Won", 0)));
-  media::setControlText(tab.longestLost, std::to_string(ConfigFile::readInt("ST_Lost", 0)));
+  media::setControlText(tab.longestWon, std::to_string(ConfigFile::readInt(keys::LongestWon, 0)));
+  media::setControlText(tab.longestLost, std::to_string(ConfigFile::readInt(keys::LongestLost, 0)));
   if (r.currentWinStreak != 0) {
     media::setControlText(tab.current, std::to_string(r.currentWinStreak));
     media::setControlText(tab.currentKind, "(Won)");
@@ -109,9 +110,9 @@ void fillTab(int levelIndex) {
 }  // namespace
 
 void statisticsAction(int code) {
-  ConfigFile::selectGroup("Settings");
-  const int levelIndex = ConfigFile::readInt("Size", 36) == 36 ? 0 : 1;
-  ConfigFile::readString("Mode", "P");
+  ConfigFile::selectGroup(keys::Settings);
+  const int levelIndex = ConfigFile::readInt(keys::Size, 36) == 36 ? 0 : 1;
+  ConfigFile::readString(keys::Mode, "P");
 
   switch (code) {
     case StartUpLoad:
@@ -127,13 +128,13 @@ void statisticsAction(int code) {
     case StatisticsWon: {
       GameStatistics& r = record(levelIndex);
       recordResult(r, {r.wonSinceStart, r.allWon, r.currentWinStreak, r.currentLossStreak, r.longestWinStreak,
-                       "OA_Won", "ST_Won"});
+                       keys::AllWon, keys::LongestWon});
       break;
     }
     case StatisticsLost: {
       GameStatistics& r = record(levelIndex);
       recordResult(r, {r.lostSinceStart, r.allLost, r.currentLossStreak, r.currentWinStreak, r.longestLossStreak,
-                       "OA_Lost", "ST_Lost"});
+                       keys::AllLost, keys::LongestLost});
       break;
     }
     default: break;

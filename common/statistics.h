@@ -12,9 +12,6 @@ constexpr int StatisticsLost = 15;
 // Works on the configuration file the caller has opened and leaves it open.
 void statisticsAction(int code);
 
-// The configuration groups of the two levels, index 0 "Easy", 1 "Hard".
-constexpr const char* StatisticsGroups[2] = {"Lvl-Lo", "Lvl-Hi"};
-
 // The controls of one tab: the three frames, the value labels (right-aligned)
 // and the tab's "Reset" button.
 struct StatisticsTab {

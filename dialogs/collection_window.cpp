@@ -13,6 +13,7 @@
 #include "dialogs/selection_string.h"
 #include "media/media.h"
 #include "settings/config_file.h"
+#include "settings/keys.h"
 
 CollectionWindow Collection;
 
@@ -82,7 +83,7 @@ int portraitOfBox(int control) {
 // Select all, Select none or a portrait's box: edits the stored string.
 void handleSelection(int control) {
   CollectionWindow& c = Collection;
-  std::string s = selection::filledUp(ConfigFile::readString("Collection", "100000000000"), c.portraits);
+  std::string s = selection::filledUp(ConfigFile::readString(keys::Collection, "100000000000"), c.portraits);
   if (control == c.selectAll || control == c.selectNone) {
     const bool all = control == c.selectAll;
     s.assign(s.size(), all ? '1' : '0');
@@ -90,7 +91,7 @@ void handleSelection(int control) {
   } else {
     selection::applyBox(s, portraitOfBox(control), media::controlState(control) == 1);
   }
-  ConfigFile::writeString("Collection", s);
+  ConfigFile::writeString(keys::Collection, s);
   media::setControlText(c.countLabel, selection::countLabelText(s));
 }
 
@@ -99,7 +100,7 @@ void handleSelection(int control) {
 // rather than trapping the player behind its refusal.
 bool closeGranted() {
   CollectionWindow& c = Collection;
-  c.remembered = ConfigFile::readString("Collection", "1");
+  c.remembered = ConfigFile::readString(keys::Collection, "1");
   return c.remembered.find('1') != std::string::npos || c.portraits == 0;
 }
 
@@ -111,12 +112,12 @@ void openCollectionWindowSteps() {
   c.pictures.clear();
   c.boxes.clear();
   ConfigFile::open(ids::ConfigFileName);
-  ConfigFile::selectGroup("Settings");
+  ConfigFile::selectGroup(keys::Settings);
   media::disableWindow(ids::MainWindow, 1);
   dialogs::openDialogWindow(ids::CollectionWindow, Width, Height, Title, ids::MainWindow);
   createControls();
   if (c.portraits == 0) {
-    c.remembered = ConfigFile::readString("Collection", "1");
+    c.remembered = ConfigFile::readString(keys::Collection, "1");
     loadThumbnails();
     c.remembered = selection::fitted(c.remembered, c.portraits);
   }

@@ -12,6 +12,7 @@
 #include "dialogs/dialogs.h"
 #include "media/media.h"
 #include "settings/config_file.h"
+#include "settings/keys.h"
 
 OptionsWindow Options;
 
@@ -79,40 +80,40 @@ void createControls() {
 // Shows the stored values, each with the fallback the window opens with.
 void showStoredValues() {
   const OptionsWindow& o = Options;
-  media::setControlState(ConfigFile::readInt("Size", 36) == 36 ? o.easy : o.hard, 1);
+  media::setControlState(ConfigFile::readInt(keys::Size, 36) == 36 ? o.easy : o.hard, 1);
 
-  const bool practice = ConfigFile::readString("Mode", "P") == "P";
+  const bool practice = ConfigFile::readString(keys::Mode, "P") == "P";
   media::setControlState(practice ? o.practice : o.tournament, 1);
   enableTimeControls(!practice);
 
-  const int colours = ConfigFile::readInt("Colors", 4);
+  const int colours = ConfigFile::readInt(keys::Colors, 4);
   setSlider(o.colourSlider, colours, 3, 5);
   media::setControlText(o.colourLabel, colourLabelText(colours));
 
-  const int time = ConfigFile::readInt("Time", 3600);
+  const int time = ConfigFile::readInt(keys::Time, 3600);
   setSlider(o.timeSlider, time / TimeStep, 1, 12);
   media::setControlText(o.timeLabel, timeLabelText(time));
 
-  media::setControlState(o.undoBox, ConfigFile::readInt("Undo", 1) != 0);
+  media::setControlState(o.undoBox, ConfigFile::readInt(keys::Undo, 1) != 0);
 
-  const int sound = ConfigFile::readInt("Sound", 1) != 0;
+  const int sound = ConfigFile::readInt(keys::Sound, 1) != 0;
   media::setControlState(o.soundBox, sound);
   enableVolumeControls(sound);
 
-  const int volume = ConfigFile::readInt("Vol", 100);
+  const int volume = ConfigFile::readInt(keys::Vol, 100);
   setSlider(o.volumeSlider, volume / VolumeStep, 1, 10);
   media::setControlText(o.volumeLabel, volumeLabelText(volume));
 }
 
 StoredOptions readStoredOptions() {
   StoredOptions s;
-  s.colours = ConfigFile::readInt("Colors", 3);
-  s.size = ConfigFile::readInt("Size", 36);
-  s.mode = ConfigFile::readString("Mode", "P");
-  s.time = ConfigFile::readInt("Time", 3600);
-  s.undo = ConfigFile::readInt("Undo", 1);
-  s.sound = ConfigFile::readInt("Sound", 1);
-  s.volume = ConfigFile::readInt("Vol", 100);
+  s.colours = ConfigFile::readInt(keys::Colors, 3);
+  s.size = ConfigFile::readInt(keys::Size, 36);
+  s.mode = ConfigFile::readString(keys::Mode, "P");
+  s.time = ConfigFile::readInt(keys::Time, 3600);
+  s.undo = ConfigFile::readInt(keys::Undo, 1);
+  s.sound = ConfigFile::readInt(keys::Sound, 1);
+  s.volume = ConfigFile::readInt(keys::Vol, 100);
   return s;
 }
 
@@ -124,33 +125,33 @@ void handleChange(int control) {
   const int state = media::controlState(control);
   if (control == o.easy || control == o.hard) {
     const int size = control == o.easy ? 36 : 24;
-    if (state == 1 && stored.size != size) ConfigFile::writeInt("Size", size);
+    if (state == 1 && stored.size != size) ConfigFile::writeInt(keys::Size, size);
   } else if (control == o.practice || control == o.tournament) {
     const std::string mode = control == o.practice ? "P" : "T";
     if (state == 1 && stored.mode != mode) {
-      ConfigFile::writeString("Mode", mode);
+      ConfigFile::writeString(keys::Mode, mode);
       enableTimeControls(mode == "T");
     }
   } else if (control == o.colourSlider) {
     if (state != stored.colours) {
-      ConfigFile::writeInt("Colors", state);
+      ConfigFile::writeInt(keys::Colors, state);
       media::setControlText(o.colourLabel, colourLabelText(state));
     }
   } else if (control == o.timeSlider) {
     const int time = state * TimeStep;
     if (time != stored.time) {
-      ConfigFile::writeInt("Time", time);
+      ConfigFile::writeInt(keys::Time, time);
       media::setControlText(o.timeLabel, timeLabelText(time));
     }
   } else if (control == o.undoBox) {
-    ConfigFile::writeInt("Undo", state);
+    ConfigFile::writeInt(keys::Undo, state);
   } else if (control == o.soundBox) {
-    ConfigFile::writeInt("Sound", state);
+    ConfigFile::writeInt(keys::Sound, state);
     enableVolumeControls(state);
   } else if (control == o.volumeSlider) {
     const int volume = state * VolumeStep;
     if (volume != stored.volume) {
-      ConfigFile::writeInt("Vol", volume);
+      ConfigFile::writeInt(keys::Vol, volume);
       media::setControlText(o.volumeLabel, volumeLabelText(volume));
     }
   }
@@ -164,7 +165,7 @@ void openOptionsWindowSteps() {
   dialogs::openDialogWindow(ids::OptionsWindow, Width, Height, Title, ids::MainWindow);
   createControls();
   ConfigFile::open(ids::ConfigFileName);
-  ConfigFile::selectGroup("Settings");
+  ConfigFile::selectGroup(keys::Settings);
   showStoredValues();
 }
 

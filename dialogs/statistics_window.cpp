@@ -14,6 +14,7 @@
 #include "dialogs/dialogs.h"
 #include "media/media.h"
 #include "settings/config_file.h"
+#include "settings/keys.h"
 
 namespace {
 
@@ -85,7 +86,7 @@ void clearStoredFields(int levelIndex) {
 }
 
 void resetLevel(int levelIndex) {
-  ConfigFile::removeGroup(StatisticsGroups[levelIndex]);
+  ConfigFile::removeGroup(keys::StatisticsGroups[levelIndex]);
   clearStoredFields(levelIndex);
 }
 
@@ -115,8 +116,8 @@ void openStatisticsWindowSteps() {
   dialogs::openDialogWindow(ids::StatisticsWindow, Width, Height, Title, ids::MainWindow);
   createControls();
   ConfigFile::open(ids::ConfigFileName);
-  ConfigFile::selectGroup("Settings");
-  if (App.GameState == Running && ConfigFile::readString("Mode", "P") == "T") {
+  ConfigFile::selectGroup(keys::Settings);
+  if (App.GameState == Running && ConfigFile::readString(keys::Mode, "P") == "T") {
     media::setControlState(ids::PauseButton, 1);
     TogglePause();
   }

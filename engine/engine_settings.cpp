@@ -5,6 +5,7 @@
 
 #include "engine/engine_internal.h"
 #include "settings/config_file.h"
+#include "settings/keys.h"
 
 namespace engine {
 
@@ -18,17 +19,17 @@ constexpr int MostColours = 7;  // the tile kinds the asset library has
 GameSettings ReadEngineSettings() {
   GameSettings settings;
   ConfigFile::selectGroup(GroupSettings);
-  settings.mode = ConfigFile::readString("Mode", "P");
-  settings.collection = ConfigFile::readString("Collection", "1");
+  settings.mode = ConfigFile::readString(keys::Mode, "P");
+  settings.collection = ConfigFile::readString(keys::Collection, "1");
   // Only 36 and 24 exist as tiles; any other size is counted as the hard
   // level elsewhere, so it is played as one.
-  settings.tileSize = ConfigFile::readInt("Size", EasyTileSize) == EasyTileSize ? EasyTileSize : HardTileSize;
-  settings.colours = std::clamp(ConfigFile::readInt("Colors", 3), FewestColours, MostColours);
-  settings.unlimitedUndo = ConfigFile::readInt("Undo", 1);
+  settings.tileSize = ConfigFile::readInt(keys::Size, EasyTileSize) == EasyTileSize ? EasyTileSize : HardTileSize;
+  settings.colours = std::clamp(ConfigFile::readInt(keys::Colors, 3), FewestColours, MostColours);
+  settings.unlimitedUndo = ConfigFile::readInt(keys::Undo, 1);
   // TimeLimit(0) is a tick, not a start: the shortest clock is one second.
-  settings.timeLimit = std::max(ConfigFile::readInt("Time", 3600), 1);
-  settings.sound = ConfigFile::readInt("Sound", 0);
-  settings.volume = ConfigFile::readInt("Vol", 50);
+  settings.timeLimit = std::max(ConfigFile::readInt(keys::Time, 3600), 1);
+  settings.sound = ConfigFile::readInt(keys::Sound, 0);
+  settings.volume = ConfigFile::readInt(keys::Vol, 50);
   return settings;
 }
 

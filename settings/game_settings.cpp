@@ -2,17 +2,18 @@
 #include "settings/game_settings.h"
 
 #include "settings/config_file.h"
+#include "settings/keys.h"
 
 void ensureDefaultSettings(int soundAvailable) {
-  ConfigFile::selectGroup("Settings");
-  if (ConfigFile::readInt("Colors", -1) >= 0) return;
+  ConfigFile::selectGroup(keys::Settings);
+  if (ConfigFile::readInt(keys::Colors, -1) >= 0) return;
   const GameSettings defaults;
-  ConfigFile::writeInt("Colors", defaults.colours);
-  ConfigFile::writeInt("Size", defaults.tileSize);
-  ConfigFile::writeString("Mode", defaults.mode);
-  ConfigFile::writeInt("Time", defaults.timeLimit);
-  ConfigFile::writeInt("Undo", defaults.unlimitedUndo);
-  ConfigFile::writeInt("Sound", soundAvailable != 0 ? defaults.sound : 0);
-  ConfigFile::writeInt("Vol", defaults.volume);
-  ConfigFile::writeString("Collection", defaults.collection);
+  ConfigFile::writeInt(keys::Colors, defaults.colours);
+  ConfigFile::writeInt(keys::Size, defaults.tileSize);
+  ConfigFile::writeString(keys::Mode, defaults.mode);
+  ConfigFile::writeInt(keys::Time, defaults.timeLimit);
+  ConfigFile::writeInt(keys::Undo, defaults.unlimitedUndo);
+  ConfigFile::writeInt(keys::Sound, soundAvailable != 0 ? defaults.sound : 0);
+  ConfigFile::writeInt(keys::Vol, defaults.volume);
+  ConfigFile::writeString(keys::Collection, defaults.collection);
 }
