@@ -53,16 +53,18 @@ struct ResultFields {
   const char* streakKey;
 };
 
+// The file is counted up as it stands when it is saved, not from this copy's
+// record, so a second copy of the game in the same folder loses no result.
 void recordResult(GameStatistics& r, const ResultFields& f) {
   ConfigFile::selectGroup(r.groupName);
   countOne(f.sinceStart);
   countOne(f.all);
-  ConfigFile::writeInt(f.allKey, f.all);
+  ConfigFile::addInt(f.allKey, 1);
   countOne(f.currentStreak);
   f.otherCurrentStreak = 0;
   if (f.longestStreak < f.currentStreak) {
     f.longestStreak = f.currentStreak;
-    ConfigFile::writeInt(f.streakKey, f.currentStreak);
+    ConfigFile::raiseInt(f.streakKey, f.currentStreak);
   }
 }
 

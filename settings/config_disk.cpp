@@ -2,24 +2,33 @@
 #include "settings/config_disk.h"
 
 #include <cerrno>
-#include <climits>
+#include <chrono>
+#include <cstdio>
 #include <cstdlib>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace ConfigDisk {
 namespace {
 
-// A configuration file is a few hundred bytes; anything beyond this is not one
-// and is left alone rather than loaded into memory.
-constexpr off_t LargestFile = 64 * 1024 * 1024;
+// How long a save waits for other copies' saves to finish before it goes on
+// without the lock (a copy stopped in the middle of a save must not hang this one).
+constexpr auto LockPatience = std::chrono::seconds(5);
+using Deadline = std::chrono::steady_clock::time_point;
+// A temporary file of the store's pattern this old, and not locked by its
+// writer, was left by a copy killed during a save.
+constexpr std::time_t StaleSeconds = 60;
+constexpr int SymbolicLinkHops = 40;
 
-bool writeAll(int descriptor, const std::string& bytes) {
+bool writeAllAt(int descriptor, std::string_view bytes, off_t offset) {
   std::size_t done = 0;
   while (done < bytes.size()) {
-    ssize_t n = ::write(descriptor, bytes.data() + done, bytes.size() - done);
+    ssize_t n = ::pwrite(descriptor, bytes.data() + done, bytes.size() - done, offset + static_cast<off_t>(done));
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) return false;
     done += static_cast<std::size_t>(n);
@@ -27,17 +36,20 @@ bool writeAll(int descriptor, const std::string& bytes) {
   return true;
 }
 
+// Reads from the descriptor's start; false for a file larger than LargestFile.
 bool readAll(int descriptor, std::string& bytes, off_t expected) {
   bytes.clear();
   bytes.reserve(static_cast<std::size_t>(expected));
   char buffer[65536];
+  off_t offset = 0;
   for (;;) {
-    ssize_t n = ::read(descriptor, buffer, sizeof buffer);
+    ssize_t n = ::pread(descriptor, buffer, sizeof buffer, offset);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) return false;
     if (n == 0) return true;
     bytes.append(buffer, static_cast<std::size_t>(n));
-    if (static_cast<off_t>(bytes.size()) > LargestFile) return false;
+    offset += n;
+    if (bytes.size() > LargestFile) return false;
   }
 }
 
@@ -47,11 +59,25 @@ std::string directoryOf(const std::string& path) {
   return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-// The path a save replaces: a symbolic link's target, so the link survives.
+std::string baseOf(const std::string& path) {
+  auto slash = path.rfind('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// The path a save writes: a symbolic link's target, also one that does not
+// exist yet, so the link survives.
 std::string targetOf(const std::string& fileName) {
-  char resolved[PATH_MAX];
-  if (::realpath(fileName.c_str(), resolved) != nullptr) return resolved;
-  return fileName;
+  std::string path = fileName;
+  for (int hop = 0; hop < SymbolicLinkHops; ++hop) {
+    struct stat status {};
+    if (::lstat(path.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) return path;
+    std::string link(static_cast<std::size_t>(status.st_size > 0 ? status.st_size : 4096) + 1, '\0');
+    ssize_t n = ::readlink(path.c_str(), link.data(), link.size());
+    if (n <= 0 || static_cast<std::size_t>(n) >= link.size()) return path;
+    link.resize(static_cast<std::size_t>(n));
+    path = link.front() == '/' ? link : directoryOf(path) + "/" + link;
+  }
+  return path;
 }
 
 void syncDirectory(const std::string& directory) {
@@ -67,43 +93,200 @@ mode_t newFileMode() {
   return 0666 & ~mask;
 }
 
-bool rewriteInPlace(int descriptor, const std::string& bytes) {
-  if (::lseek(descriptor, 0, SEEK_SET) != 0) return false;
-  if (!writeAll(descriptor, bytes)) return false;
-  if (::ftruncate(descriptor, static_cast<off_t>(bytes.size())) != 0) return false;
-  return ::fsync(descriptor) == 0;
+bool isTemporaryOf(const char* name, const std::string& base) {
+  const std::string prefix = "." + base + ".";
+  std::string_view entry(name);
+  if (entry.size() != prefix.size() + 6 || !entry.starts_with(prefix)) return false;
+  for (char c : entry.substr(prefix.size()))
+    if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'))) return false;
+  return true;
 }
 
-enum class Replaced { Done, Failed, NoNewFileAllowed };
-
-Replaced replaceByRename(const std::string& target, const struct stat* old, const std::string& bytes) {
-  std::string directory = directoryOf(target);
-  auto slash = target.rfind('/');
-  std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
-  std::string temporary = directory + "/." + base + ".XXXXXX";
-  int descriptor = ::mkostemp(temporary.data(), O_CLOEXEC);
-  if (descriptor < 0) {
-    return (errno == EACCES || errno == EPERM || errno == EROFS) ? Replaced::NoNewFileAllowed
-                                                                 : Replaced::Failed;
+// Removes the temporary files that copies killed during a save left behind.
+// A writer holds a lock on its temporary file from its creation, and a stale
+// one is also old, so a file another running copy is writing is never taken.
+void removeStaleTemporaries(const std::string& target) {
+  const std::string directory = directoryOf(target);
+  const std::string base = baseOf(target);
+  DIR* folder = ::opendir(directory.c_str());
+  if (folder == nullptr) return;
+  const std::time_t now = std::time(nullptr);
+  while (const dirent* entry = ::readdir(folder)) {
+    if (!isTemporaryOf(entry->d_name, base)) continue;
+    const std::string path = directory + "/" + entry->d_name;
+    int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    if (descriptor < 0) continue;
+    struct stat status {};
+    if (::fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode) && now - status.st_mtime >= StaleSeconds &&
+        ::flock(descriptor, LOCK_EX | LOCK_NB) == 0) {
+      ::unlink(path.c_str());
+    }
+    ::close(descriptor);
   }
-  bool ok = writeAll(descriptor, bytes);
+  ::closedir(folder);
+}
+
+// A temporary file beside the target holding bytes, flushed, with the mode
+// (and owner where allowed) of the old file or of a new one.
+struct Temporary {
+  std::string path;
+  int descriptor = -1;
+};
+
+enum class Written { Done, Failed, NoNewFileAllowed, AlreadyThere };
+
+Written writeTemporary(const std::string& target, const struct stat* old, const std::string& bytes,
+                       Temporary& temporary) {
+  temporary.path = directoryOf(target) + "/." + baseOf(target) + ".XXXXXX";
+  temporary.descriptor = ::mkostemp(temporary.path.data(), O_CLOEXEC);
+  if (temporary.descriptor < 0) {
+    return (errno == EACCES || errno == EPERM || errno == EROFS) ? Written::NoNewFileAllowed : Written::Failed;
+  }
+  ::flock(temporary.descriptor, LOCK_EX | LOCK_NB);  // marks it as in use until it is closed
+  bool ok = writeAllAt(temporary.descriptor, bytes, 0);
   if (old != nullptr) {
-    if (::fchown(descriptor, old->st_uid, old->st_gid) != 0) {
+    if (::fchown(temporary.descriptor, old->st_uid, old->st_gid) != 0) {
       // Only the owner's own files can keep another owner; the mode still is kept.
     }
-    ok = ok && ::fchmod(descriptor, old->st_mode & 07777) == 0;
+    ok = ok && ::fchmod(temporary.descriptor, old->st_mode & 07777) == 0;
   } else {
-    ok = ok && ::fchmod(descriptor, newFileMode()) == 0;
+    ok = ok && ::fchmod(temporary.descriptor, newFileMode()) == 0;
   }
-  ok = ok && ::fsync(descriptor) == 0;
-  ok = ::close(descriptor) == 0 && ok;
-  ok = ok && ::rename(temporary.c_str(), target.c_str()) == 0;
-  if (!ok) {
-    ::unlink(temporary.c_str());
-    return Replaced::Failed;
+  ok = ok && ::fsync(temporary.descriptor) == 0;
+  return ok ? Written::Done : Written::Failed;
+}
+
+void discard(Temporary& temporary) {
+  if (temporary.descriptor >= 0) {
+    ::unlink(temporary.path.c_str());
+    ::close(temporary.descriptor);
   }
-  syncDirectory(directory);
-  return Replaced::Done;
+  temporary = Temporary{};
+}
+
+// Closes the temporary file once it has its final name.
+bool finish(Temporary& temporary, const std::string& target) {
+  const bool closed = ::close(temporary.descriptor) == 0;
+  temporary = Temporary{};
+  syncDirectory(directoryOf(target));
+  return closed;
+}
+
+Written replaceByRename(const std::string& target, const struct stat& old, const std::string& bytes) {
+  Temporary temporary;
+  Written written = writeTemporary(target, &old, bytes, temporary);
+  if (written != Written::Done) {
+    discard(temporary);
+    return written;
+  }
+  if (::rename(temporary.path.c_str(), target.c_str()) != 0) {
+    // A shared sticky folder lets only the file's owner replace it.
+    const bool forbidden = errno == EPERM || errno == EACCES;
+    discard(temporary);
+    return forbidden ? Written::NoNewFileAllowed : Written::Failed;
+  }
+  return finish(temporary, target) ? Written::Done : Written::Failed;
+}
+
+// Creates the target, unless another copy has created it meanwhile.
+Written create(const std::string& target, const std::string& bytes) {
+  Temporary temporary;
+  Written written = writeTemporary(target, nullptr, bytes, temporary);
+  if (written != Written::Done) {
+    discard(temporary);
+    return written == Written::NoNewFileAllowed ? Written::Failed : written;
+  }
+  // A hard link never replaces an existing file; where the file system has
+  // none, a rename is the last resort.
+  if (::link(temporary.path.c_str(), target.c_str()) == 0) {
+    discard(temporary);
+    syncDirectory(directoryOf(target));
+    return Written::Done;
+  }
+  if (errno == EEXIST) {
+    discard(temporary);
+    return Written::AlreadyThere;
+  }
+  if (::rename(temporary.path.c_str(), target.c_str()) != 0) {
+    discard(temporary);
+    return Written::Failed;
+  }
+  return finish(temporary, target) ? Written::Done : Written::Failed;
+}
+
+// Rewrites the file through its own descriptor so that at every moment it
+// reads as either the old or the new text: the space for a longer text is
+// taken first (blank lines after the old text, which the reader drops), then
+// the new text, padded with blank lines to the old length, goes over the old
+// one in one write, and the file is shortened only once that is on disk.
+bool rewriteInPlace(int descriptor, const std::string& bytes, off_t oldSize) {
+  const auto newSize = static_cast<off_t>(bytes.size());
+  if (newSize > oldSize) {
+    const std::string room(static_cast<std::size_t>(newSize - oldSize), '\n');
+    if (!writeAllAt(descriptor, room, oldSize) || ::fsync(descriptor) != 0) {
+      if (::ftruncate(descriptor, oldSize) != 0) {
+        // The old text is whole either way; only blank lines may stay behind.
+      }
+      return false;
+    }
+  }
+  std::string padded = bytes;
+  if (newSize < oldSize) padded.append(static_cast<std::size_t>(oldSize - newSize), '\n');
+  if (!writeAllAt(descriptor, padded, 0) || ::fsync(descriptor) != 0) return false;
+  if (newSize < oldSize && ::ftruncate(descriptor, newSize) == 0) ::fsync(descriptor);
+  return true;
+}
+
+// Holds an exclusive lock on the open file of the target for the save. Waits
+// for another copy's save, until the save's deadline.
+bool lockFile(int descriptor, Deadline giveUp) {
+  while (::flock(descriptor, LOCK_EX | LOCK_NB) != 0) {
+    if (errno != EWOULDBLOCK && errno != EINTR) return false;
+    if (std::chrono::steady_clock::now() >= giveUp) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+  }
+  return true;
+}
+
+enum class Saved { Done, Failed, TryAgain };
+
+// One attempt: the file as it is now, locked, read, merged and written.
+Saved saveOnce(const std::string& target, const Merge& merge, Deadline giveUp) {
+  int descriptor = ::open(target.c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+  if (descriptor < 0) {
+    if (errno != ENOENT) return Saved::Failed;
+    const std::string bytes = merge({}, false);
+    if (bytes.size() > LargestFile) return Saved::Failed;
+    switch (create(target, bytes)) {
+      case Written::Done: return Saved::Done;
+      case Written::AlreadyThere: return Saved::TryAgain;
+      default: return Saved::Failed;
+    }
+  }
+  // Past the deadline the save goes on without the lock: better than dropping it.
+  const bool locked = lockFile(descriptor, giveUp);
+  struct stat held {}, named {};
+  Saved result = Saved::Failed;
+  std::string current;
+  if (::fstat(descriptor, &held) != 0 || !S_ISREG(held.st_mode)) {
+    result = Saved::Failed;
+  } else if (::stat(target.c_str(), &named) != 0 || named.st_ino != held.st_ino || named.st_dev != held.st_dev) {
+    result = locked ? Saved::TryAgain : Saved::Failed;  // another copy replaced the file meanwhile
+  } else if (static_cast<std::size_t>(held.st_size) <= LargestFile && readAll(descriptor, current, held.st_size)) {
+    const std::string bytes = merge(current, true);
+    if (bytes.size() <= LargestFile) {
+      removeStaleTemporaries(target);
+      switch (replaceByRename(target, held, bytes)) {
+        case Written::Done: result = Saved::Done; break;
+        case Written::NoNewFileAllowed:
+          result = rewriteInPlace(descriptor, bytes, held.st_size) ? Saved::Done : Saved::Failed;
+          break;
+        default: break;
+      }
+    }
+  }
+  ::close(descriptor);  // releases the lock
+  return result;
 }
 
 }  // namespace
@@ -111,23 +294,19 @@ Replaced replaceByRename(const std::string& target, const struct stat* old, cons
 Loaded load(const std::string& fileName) {
   Loaded file;
   // Non-blocking, so that a FIFO of that name cannot stall the open.
-  int descriptor = ::open(fileName.c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK);
+  int descriptor = ::open(fileName.c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
   file.access = Access::ReadWrite;
   if (descriptor < 0 && errno == ENOENT) {
     file.access = Access::Missing;
     return file;
   }
   if (descriptor < 0) {
-    descriptor = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    file.access = Access::ReadOnly;
-  } else if (::flock(descriptor, LOCK_EX | LOCK_NB) != 0) {
-    // Another store (a second copy of the game) holds the file for writing:
-    // read it, as a reader that shares it, but leave the writing to that one.
+    descriptor = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     file.access = Access::ReadOnly;
   }
   struct stat status {};
   if (descriptor < 0 || ::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode) ||
-      status.st_size > LargestFile || !readAll(descriptor, file.bytes, status.st_size)) {
+      static_cast<std::size_t>(status.st_size) > LargestFile || !readAll(descriptor, file.bytes, status.st_size)) {
     if (descriptor >= 0) ::close(descriptor);
     file.bytes.clear();
     file.access = Access::Unreadable;
@@ -137,19 +316,20 @@ Loaded load(const std::string& fileName) {
   return file;
 }
 
-bool save(const std::string& fileName, const Loaded& file, const std::string& bytes) {
-  if (file.access == Access::Missing) {
-    return replaceByRename(fileName, nullptr, bytes) == Replaced::Done;
+bool save(const std::string& fileName, const Loaded& file, const Merge& merge) {
+  if (file.access != Access::Missing && file.access != Access::ReadWrite) return false;
+  const std::string target = targetOf(fileName);
+  // Each retry follows another copy's save that replaced or created the file.
+  const Deadline giveUp = std::chrono::steady_clock::now() + LockPatience;
+  for (;;) {
+    switch (saveOnce(target, merge, giveUp)) {
+      case Saved::Done: return true;
+      case Saved::Failed: return false;
+      case Saved::TryAgain:
+        if (std::chrono::steady_clock::now() >= giveUp) return false;
+        break;
+    }
   }
-  if (file.access != Access::ReadWrite) return false;
-  struct stat old {};
-  if (::fstat(file.descriptor, &old) != 0) return false;
-  switch (replaceByRename(targetOf(fileName), &old, bytes)) {
-    case Replaced::Done: return true;
-    case Replaced::Failed: return false;
-    case Replaced::NoNewFileAllowed: return rewriteInPlace(file.descriptor, bytes);
-  }
-  return false;
 }
 
 void release(Loaded& file) {

@@ -183,7 +183,18 @@ TEST_F(ConfigFault, DirectoryInPlaceOfTheFileIsLeftAlone) {
   EXPECT_EQ(game_driver::ReadFile(ConfigPath() + "/keep"), "x");
 }
 
-TEST_F(ConfigFault, TenMegabytesOfRandomBytesGetTheDefaultSettings) {
+TEST_F(ConfigFault, SixHundredKilobytesOfRandomBytesGetTheDefaultSettings) {
+  std::mt19937 generator(20261208);
+  std::string noise(600 * 1024, '\0');
+  for (char& byte : noise) byte = static_cast<char>(generator());
+  game_driver::WriteFile(ConfigPath(), noise);
+  Start();
+  PlaySession();
+  QuitAnsweringYes();
+  EXPECT_EQ(testing_config::MissingSettings(ReadStoredConfig(ConfigPath())), "");
+}
+
+TEST_F(ConfigFault, TenMegabytesOfRandomBytesAreNoConfigurationAndAreLeftAlone) {
   std::mt19937 generator(20261208);
   std::string noise(10 * 1024 * 1024, '\0');
   for (char& byte : noise) byte = static_cast<char>(generator());
@@ -191,7 +202,7 @@ TEST_F(ConfigFault, TenMegabytesOfRandomBytesGetTheDefaultSettings) {
   Start();
   PlaySession();
   QuitAnsweringYes();
-  EXPECT_EQ(testing_config::MissingSettings(ReadStoredConfig(ConfigPath())), "");
+  EXPECT_TRUE(game_driver::ReadFile(ConfigPath()) == noise);
 }
 
 TEST_F(ConfigFault, GarbageInEverySettingStillPlaysAndKeepsTheStatistics) {

@@ -8,7 +8,9 @@
 #include <unistd.h>
 
 #include <csignal>
+#include <chrono>
 #include <climits>
+#include <thread>
 
 #include "scratch_dir.h"
 #include "settings/config_file.h"
@@ -238,23 +240,26 @@ TEST_F(ConfigFileTest, UnwritableFileIsReadButNeverWritten) {
   EXPECT_EQ(dir.entryCount(), 1);
 }
 
-TEST_F(ConfigFileTest, FileHeldByAnotherStoreIsReadButNotWritten) {
-  const std::string before = "[Settings]\nSize=24\n";
-  writeBytes(config, before);
+TEST_F(ConfigFileTest, ASaveWaitsForAnotherCopysSaveAndKeepsWhatItStored) {
+  writeBytes(config, "[Settings]\nSize=24\n");
   ConfigFile::open(config);
-  // A second copy of the game: its own open of the file finds it held.
+  ConfigFile::selectGroup("Settings");
+  ConfigFile::writeInt("Size", 36);
+  // A second copy in the middle of its own save: it holds the file's lock,
+  // writes its result in place and lets go.
   int other = ::open(config.c_str(), O_RDWR);
   ASSERT_GE(other, 0);
-  EXPECT_NE(::flock(other, LOCK_EX | LOCK_NB), 0);
-  ConfigFile::close();
   ASSERT_EQ(::flock(other, LOCK_EX | LOCK_NB), 0);
-  EXPECT_TRUE(ConfigFile::open(config));
-  ConfigFile::selectGroup("Settings");
-  EXPECT_EQ(ConfigFile::readInt("Size", 36), 24);
-  ConfigFile::writeInt("Size", 36);
+  std::thread otherSave([&] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(150));
+    const std::string stored = "[Settings]\nSize=24\n[Lvl-Lo]\nOA_Won=3\n";
+    EXPECT_EQ(::pwrite(other, stored.data(), stored.size(), 0), static_cast<ssize_t>(stored.size()));
+    ::flock(other, LOCK_UN);
+  });
   ConfigFile::close();
+  otherSave.join();
   ::close(other);
-  EXPECT_EQ(readBytes(config), before);
+  EXPECT_EQ(readBytes(config), "\xEF\xBB\xBF\r\n[Settings]\r\nSize = 36\r\n[Lvl-Lo]\r\nOA_Won = 3\r\n");
 }
 
 TEST_F(ConfigFileTest, NothingIsCreatedWhereTheDirectoryAdmitsNoFile) {
@@ -335,7 +340,7 @@ TEST_F(ConfigFileTest, DirectoryOrHugeRandomFileDoesNotBreakTheStore) {
   ConfigFile::close();
   EXPECT_EQ(dir.entryCount(), 1);
 
-  std::string huge(10 * 1024 * 1024, '\0');
+  std::string huge(900 * 1024, '\0');
   std::uint32_t state = 12345;
   for (char& c : huge) {
     state = state * 1664525u + 1013904223u;
@@ -349,16 +354,16 @@ TEST_F(ConfigFileTest, DirectoryOrHugeRandomFileDoesNotBreakTheStore) {
   ConfigFile::close();
   EXPECT_EQ(readBytes(big), huge);
 
-  // Far beyond any configuration file: not loaded, and never written.
+  // Beyond any configuration file: not loaded, and never written.
   std::string vast = dir.file("vast.ini");
   writeBytes(vast, "[Settings]\n");
-  ASSERT_EQ(::truncate(vast.c_str(), 65 * 1024 * 1024), 0);
+  ASSERT_EQ(::truncate(vast.c_str(), 2 * 1024 * 1024), 0);
   EXPECT_FALSE(ConfigFile::open(vast));
   ensureDefaultSettings(1);
   ConfigFile::close();
   struct stat status {};
   ::stat(vast.c_str(), &status);
-  EXPECT_EQ(status.st_size, 65 * 1024 * 1024);
+  EXPECT_EQ(status.st_size, 2 * 1024 * 1024);
 }
 
 }  // namespace

@@ -53,6 +53,16 @@ TEST_F(StatisticsTest, StreakEqualToTheLongestIsNotWritten) {
   EXPECT_EQ(configBytes(), Mark + SilentDefaults + "[Lvl-Lo]\r\nOA_Won = 16\r\nST_Won = 6\r\n");
 }
 
+TEST_F(StatisticsTest, ResultsOfAnotherCopyInTheSameFolderAreCountedOnNotOverwritten) {
+  startProgram();
+  record(StatisticsLost);
+  // A second copy of the game, started with this one, stores two losses.
+  writeConfig(Mark + SilentDefaults + "[Lvl-Lo]\r\nOA_Lost = 3\r\nST_Lost = 3\r\n");
+  record(StatisticsLost);
+  EXPECT_EQ(App.Statistics[0].currentLossStreak, 2);
+  EXPECT_EQ(configBytes(), Mark + SilentDefaults + "[Lvl-Lo]\r\nOA_Lost = 4\r\nST_Lost = 3\r\n");
+}
+
 TEST_F(StatisticsTest, RestartForgetsTheSessionButNotTheStoredFigures) {
   startProgram();
   record(StatisticsLost);
