@@ -10,11 +10,18 @@
 #include <csignal>
 #include <climits>
 
-#include "scratch_dir.h"
 #include "settings/config_file.h"
 #include "settings/game_settings.h"
+#include "tests/support/files.h"
+#include "tests/support/scratch_dir.h"
 
 namespace {
+
+using test_support::fileExists;
+using test_support::makeUnwritable;
+using test_support::readFile;
+using test_support::ScratchDir;
+using test_support::writeFile;
 
 const std::string Mark = "\xEF\xBB\xBF\r\n";
 
@@ -27,11 +34,11 @@ class ConfigFileTest : public ::testing::Test {
   void TearDown() override { ConfigFile::close(); }
   // Opens the file with the given content, runs the edit and closes the store.
   std::string afterEdit(const std::string& content, void (*edit)()) {
-    writeBytes(config, content);
+    writeFile(config, content);
     ConfigFile::open(config);
     edit();
     ConfigFile::close();
-    return readBytes(config);
+    return readFile(config);
   }
   ScratchDir dir;
   std::string config = dir.file("config.ini");
@@ -41,7 +48,7 @@ TEST_F(ConfigFileTest, FirstStartWritesTheEightDefaultsWithMarkAndEmptyLine) {
   EXPECT_FALSE(ConfigFile::open(config));
   ensureDefaultSettings(1);
   ConfigFile::close();
-  EXPECT_EQ(readBytes(config), Mark + DefaultSettings);
+  EXPECT_EQ(readFile(config), Mark + DefaultSettings);
 
   ScratchDir silent;
   ConfigFile::open(silent.file("config.ini"));
@@ -49,7 +56,7 @@ TEST_F(ConfigFileTest, FirstStartWritesTheEightDefaultsWithMarkAndEmptyLine) {
   ConfigFile::close();
   std::string expected = DefaultSettings;
   expected.replace(expected.find("Sound = 1"), 9, "Sound = 0");
-  EXPECT_EQ(readBytes(silent.file("config.ini")), Mark + expected);
+  EXPECT_EQ(readFile(silent.file("config.ini")), Mark + expected);
 }
 
 TEST_F(ConfigFileTest, NegativeColorsOverwritesAllDefaultsAndKeepsTheRest) {
@@ -77,17 +84,17 @@ TEST_F(ConfigFileTest, Latin1FileIsRewrittenAsUtf8WithMark) {
 }
 
 TEST_F(ConfigFileTest, KeyIsFoundInAnyCaseAndTakesTheWritersSpelling) {
-  writeBytes(config, Mark + "[settings]\r\nsize=24\r\n");
+  writeFile(config, Mark + "[settings]\r\nsize=24\r\n");
   ASSERT_TRUE(ConfigFile::open(config));
   ASSERT_TRUE(ConfigFile::selectGroup("Settings"));
   EXPECT_EQ(ConfigFile::readInt("Size", 36), 24);
   ConfigFile::writeInt("Size", 36);
   ConfigFile::close();
-  EXPECT_EQ(readBytes(config), Mark + "[settings]\r\nSize = 36\r\n");
+  EXPECT_EQ(readFile(config), Mark + "[settings]\r\nSize = 36\r\n");
 }
 
 TEST_F(ConfigFileTest, BlanksAroundValuesAreNotPartOfThem) {
-  writeBytes(config, Mark + "[Settings]\r\nTime = 600   \r\nMode =  T  \r\nName\t=\tA B\t\r\n");
+  writeFile(config, Mark + "[Settings]\r\nTime = 600   \r\nMode =  T  \r\nName\t=\tA B\t\r\n");
   ConfigFile::open(config);
   ConfigFile::selectGroup("Settings");
   EXPECT_EQ(ConfigFile::readInt("Time", 0), 600);
@@ -143,7 +150,7 @@ TEST_F(ConfigFileTest, RemovingTheCurrentGroupMakesTheTopSectionCurrent) {
 }
 
 TEST_F(ConfigFileTest, OnlyTheFirstOfTwoGroupsOfOneNameCounts) {
-  writeBytes(config, Mark + "[Settings]\r\nSize = 24\r\nSize = 30\r\n[SETTINGS]\r\nSize = 36\r\nVol = 10\r\n");
+  writeFile(config, Mark + "[Settings]\r\nSize = 24\r\nSize = 30\r\n[SETTINGS]\r\nSize = 36\r\nVol = 10\r\n");
   ConfigFile::open(config);
   ConfigFile::selectGroup("Settings");
   EXPECT_EQ(ConfigFile::readInt("Size", 0), 24);
@@ -151,7 +158,7 @@ TEST_F(ConfigFileTest, OnlyTheFirstOfTwoGroupsOfOneNameCounts) {
   ConfigFile::writeInt("Vol", 70);
   ConfigFile::writeInt("size", 36);
   ConfigFile::close();
-  EXPECT_EQ(readBytes(config),
+  EXPECT_EQ(readFile(config),
             Mark + "[Settings]\r\nsize = 36\r\nSize = 30\r\nVol = 70\r\n[SETTINGS]\r\nSize = 36\r\nVol = 10\r\n");
 }
 
@@ -166,7 +173,7 @@ TEST_F(ConfigFileTest, NewKeysGoToTheEndOfTheirGroupOrBeforeTheFirstGroup) {
 }
 
 TEST_F(ConfigFileTest, PendingGroupReadsFallbacksAndIsAppendedByTheFirstWrite) {
-  writeBytes(config, Mark + "[Settings]\r\nSize = 36\r\n[Other]\r\n");
+  writeFile(config, Mark + "[Settings]\r\nSize = 36\r\n[Other]\r\n");
   ConfigFile::open(config);
   EXPECT_FALSE(ConfigFile::selectGroup("Lvl-Lo"));
   EXPECT_EQ(ConfigFile::readInt("Size", 7), 7);
@@ -176,7 +183,7 @@ TEST_F(ConfigFileTest, PendingGroupReadsFallbacksAndIsAppendedByTheFirstWrite) {
   EXPECT_TRUE(ConfigFile::selectGroup("lvl-lo"));
   EXPECT_EQ(ConfigFile::readInt("OA_Won", 0), 1);
   ConfigFile::close();
-  EXPECT_EQ(readBytes(config), Mark + "[Settings]\r\nSize = 36\r\n[Other]\r\n[Lvl-Lo]\r\nOA_Won = 1\r\nST_Won = 1\r\n");
+  EXPECT_EQ(readFile(config), Mark + "[Settings]\r\nSize = 36\r\n[Other]\r\n[Lvl-Lo]\r\nOA_Won = 1\r\nST_Won = 1\r\n");
 }
 
 TEST_F(ConfigFileTest, GroupNameEndsAtTheFirstBracket) {
@@ -197,7 +204,7 @@ TEST_F(ConfigFileTest, KeyLineWithoutEqualsIsKeptUnchanged) {
 }
 
 TEST_F(ConfigFileTest, ReadsFollowAtoiAndSaturateBeyond32Bits) {
-  writeBytes(config, Mark + "[N]\r\na =  -12abc\r\nb = abc\r\nc = +7\r\nd = 99999999999999999999\r\n"
+  writeFile(config, Mark + "[N]\r\na =  -12abc\r\nb = abc\r\nc = +7\r\nd = 99999999999999999999\r\n"
                      "e = -99999999999\r\nf = 2147483647\r\ng = -2147483648\r\nh = 2147483648\r\ni = - 5\r\nj =\r\n");
   ConfigFile::open(config);
   ConfigFile::selectGroup("N");
@@ -222,25 +229,25 @@ TEST_F(ConfigFileTest, OpenSavesTheFileOpenBefore) {
   ConfigFile::writeString("Mode", "T");
   ScratchDir other;
   ConfigFile::open(other.file("config.ini"));
-  EXPECT_EQ(readBytes(config), Mark + "[Settings]\r\nMode = T\r\n");
+  EXPECT_EQ(readFile(config), Mark + "[Settings]\r\nMode = T\r\n");
 }
 
 TEST_F(ConfigFileTest, UnwritableFileIsReadButNeverWritten) {
   std::string before = "[Settings]\nSize=24\n";
-  writeBytes(config, before);
+  writeFile(config, before);
   if (!makeUnwritable(config)) GTEST_SKIP() << "cannot make a file unwritable here";
   EXPECT_TRUE(ConfigFile::open(config));
   ConfigFile::selectGroup("Settings");
   EXPECT_EQ(ConfigFile::readInt("Size", 36), 24);
   ConfigFile::writeInt("Size", 36);
   ConfigFile::close();
-  EXPECT_EQ(readBytes(config), before);
+  EXPECT_EQ(readFile(config), before);
   EXPECT_EQ(dir.entryCount(), 1);
 }
 
 TEST_F(ConfigFileTest, FileHeldByAnotherStoreIsReadButNotWritten) {
   const std::string before = "[Settings]\nSize=24\n";
-  writeBytes(config, before);
+  writeFile(config, before);
   ConfigFile::open(config);
   // A second copy of the game: its own open of the file finds it held.
   int other = ::open(config.c_str(), O_RDWR);
@@ -254,7 +261,7 @@ TEST_F(ConfigFileTest, FileHeldByAnotherStoreIsReadButNotWritten) {
   ConfigFile::writeInt("Size", 36);
   ConfigFile::close();
   ::close(other);
-  EXPECT_EQ(readBytes(config), before);
+  EXPECT_EQ(readFile(config), before);
 }
 
 TEST_F(ConfigFileTest, NothingIsCreatedWhereTheDirectoryAdmitsNoFile) {
@@ -274,9 +281,9 @@ TEST_F(ConfigFileTest, NothingIsCreatedWhereTheDirectoryAdmitsNoFile) {
 }
 
 TEST_F(ConfigFileTest, FileInAnUnwritableDirectoryIsRewrittenInPlace) {
-  writeBytes(config, "[Settings]\n; a long comment that makes the old file longer than the new one\nSize=24\n");
+  writeFile(config, "[Settings]\n; a long comment that makes the old file longer than the new one\nSize=24\n");
   if (!makeUnwritable(dir.path())) GTEST_SKIP() << "cannot make a directory unwritable here";
-  std::string after = afterEdit(readBytes(config), [] {
+  std::string after = afterEdit(readFile(config), [] {
     ConfigFile::selectGroup("Settings");
     ConfigFile::removeGroup("Settings");
     ConfigFile::writeInt("Size", 36);
@@ -286,7 +293,7 @@ TEST_F(ConfigFileTest, FileInAnUnwritableDirectoryIsRewrittenInPlace) {
 
 TEST_F(ConfigFileTest, FailedSaveLeavesTheOldFileByteForByte) {
   std::string before = Mark + DefaultSettings + "[Lvl-Lo]\r\nOA_Won = 12\r\n";
-  writeBytes(config, before);
+  writeFile(config, before);
   ConfigFile::open(config);
   ConfigFile::selectGroup("Settings");
   ConfigFile::writeInt("Colors", 5);
@@ -301,13 +308,13 @@ TEST_F(ConfigFileTest, FailedSaveLeavesTheOldFileByteForByte) {
   ConfigFile::close();
   ::setrlimit(RLIMIT_FSIZE, &saved);
   std::signal(SIGXFSZ, previous);
-  EXPECT_EQ(readBytes(config), before);
+  EXPECT_EQ(readFile(config), before);
   EXPECT_EQ(dir.entryCount(), 1) << "the temporary file was left behind";
 }
 
 TEST_F(ConfigFileTest, SaveReplacesTheFileKeepingPermissionsAndLinks) {
   std::string target = dir.file("real.ini");
-  writeBytes(target, "[A]\n");
+  writeFile(target, "[A]\n");
   ::chmod(target.c_str(), 0640);
   ASSERT_EQ(::symlink("real.ini", config.c_str()), 0);
   struct stat before {};
@@ -320,7 +327,7 @@ TEST_F(ConfigFileTest, SaveReplacesTheFileKeepingPermissionsAndLinks) {
   ::lstat(config.c_str(), &link);
   ::stat(target.c_str(), &after);
   EXPECT_TRUE(S_ISLNK(link.st_mode));
-  EXPECT_EQ(readBytes(target), Mark + "[A]\r\na = 1\r\n");
+  EXPECT_EQ(readFile(target), Mark + "[A]\r\na = 1\r\n");
   EXPECT_EQ(after.st_mode & 07777, 0640u);
   EXPECT_NE(after.st_ino, before.st_ino) << "the new content was not written to a new file";
   EXPECT_EQ(dir.entryCount(), 2);
@@ -342,16 +349,16 @@ TEST_F(ConfigFileTest, DirectoryOrHugeRandomFileDoesNotBreakTheStore) {
     c = static_cast<char>(state >> 24);
   }
   std::string big = dir.file("big.ini");
-  writeBytes(big, huge);
+  writeFile(big, huge);
   EXPECT_TRUE(ConfigFile::open(big));
   ConfigFile::selectGroup("Settings");
   ConfigFile::readInt("Size", 36);
   ConfigFile::close();
-  EXPECT_EQ(readBytes(big), huge);
+  EXPECT_EQ(readFile(big), huge);
 
   // Far beyond any configuration file: not loaded, and never written.
   std::string vast = dir.file("vast.ini");
-  writeBytes(vast, "[Settings]\n");
+  writeFile(vast, "[Settings]\n");
   ASSERT_EQ(::truncate(vast.c_str(), 65 * 1024 * 1024), 0);
   EXPECT_FALSE(ConfigFile::open(vast));
   ensureDefaultSettings(1);
