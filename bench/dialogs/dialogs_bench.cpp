@@ -7,6 +7,7 @@
 #include "media/media.h"
 #include "media/testing.h"
 #include "settings/config_file.h"
+#include "tests/support/game_scene.h"
 
 namespace {
 
@@ -17,9 +18,8 @@ void openAndClose() {
 }
 
 void setUp() {
-  media::initialise();
+  test_support::openBareMainWindow();
   media::registerPngDecoder();
-  media::openWindow(ids::MainWindow, 0, 0, 620, 544, "Free Mirel ! v4", media::WindowCaption, nullptr);
 }
 
 void BM_FirstOpening(benchmark::State& state) {

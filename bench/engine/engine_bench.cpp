@@ -3,10 +3,8 @@
 // working directory with its own config.ini (hard level, practice).
 #include <benchmark/benchmark.h>
 #include <malloc.h>
-#include <unistd.h>
 
 #include <cstdlib>
-#include <fstream>
 #include <string>
 
 #include "common/app_state.h"
@@ -15,20 +13,24 @@
 #include "engine/engine.h"
 #include "media/media.h"
 #include "shell/shell.h"
+#include "tests/support/files.h"
+#include "tests/support/headless_game.h"
+#include "tests/support/scratch_dir.h"
 
 namespace {
 
 void StartGame(const char* size) {
-  static bool started = false;
-  if (!started) {
-    char pattern[] = "/tmp/engine-bench-XXXXXX";
-    if (!mkdtemp(pattern) || chdir(pattern) != 0) std::abort();
-    StartUpSteps();
-    started = true;
-  }
-  std::ofstream(ids::ConfigFileName, std::ios::trunc)
-      << "[Settings]\nColors = 4\nSize = " << size << "\nMode = P\nTime = 3600\nUndo = 1\nSound = 0\n"
-      << "Vol = 50\nCollection = 111111111111\n";
+  // Start-up once a run, in a directory removed at the exit (static).
+  static test_support::ScratchDir directory;
+  static const bool started = [] {
+    directory.enter();
+    test_support::startGame();
+    return true;
+  }();
+  (void)started;
+  test_support::writeFile(ids::ConfigFileName, std::string("[Settings]\nColors = 4\nSize = ") + size +
+                                                   "\nMode = P\nTime = 3600\nUndo = 1\nSound = 0\nVol = 50\n"
+                                                   "Collection = 111111111111\n");
   NewGame();
 }
 

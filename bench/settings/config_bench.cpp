@@ -1,14 +1,13 @@
 // Reading the settings the way a new game does: open a typical config.ini,
 // select "Settings", read its eight keys, close (nothing changed, no write).
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
-#include <cstdio>
-#include <cstdlib>
-#include <fstream>
+#include <cstdint>
 #include <string>
 
 #include "settings/config_file.h"
+#include "tests/support/files.h"
+#include "tests/support/scratch_dir.h"
 
 namespace {
 
@@ -23,13 +22,9 @@ const char TypicalFile[] =
     "[Lvl-Hi]\r\nOA_Won = 2\r\nOA_Lost = 11\r\nST_Won = 1\r\nST_Lost = 6\r\n";
 
 void OpenReadEightKeysClose(benchmark::State& state) {
-  char directory[] = "/tmp/mirel-bench-XXXXXX";
-  if (::mkdtemp(directory) == nullptr) {
-    state.SkipWithError("no scratch directory");
-    return;
-  }
-  const std::string fileName = std::string(directory) + "/config.ini";
-  std::ofstream(fileName, std::ios::binary) << TypicalFile;
+  const test_support::ScratchDir directory;
+  const std::string fileName = directory.file("config.ini");
+  test_support::writeFile(fileName, TypicalFile);
 
   for (auto _ : state) {
     ConfigFile::open(fileName);
@@ -44,8 +39,6 @@ void OpenReadEightKeysClose(benchmark::State& state) {
     benchmark::DoNotOptimize(mode);
     benchmark::DoNotOptimize(collection);
   }
-  std::remove(fileName.c_str());
-  ::rmdir(directory);
 }
 BENCHMARK(OpenReadEightKeysClose)->Unit(benchmark::kMicrosecond);
 

@@ -9,63 +9,51 @@ Usage: footprint.py BUILD_DIR [RUNS]
 """
 import os
 import statistics
-import subprocess
 import sys
 import time
 
-import xbench
-
-TOURNAMENT = ("\ufeff\r\n[Settings]\r\nColors = 4\r\nSize = 36\r\nMode = T\r\nTime = 3600\r\nUndo = 1\r\n"
-              "Sound = 1\r\nVol = 50\r\nCollection = 111111111111\r\n")
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tests", "support"))
+import xdesk  # noqa: E402
 
 
-def idle_cpu(proc, seconds=10.0):
-    before = xbench.cpu_seconds(proc.pid)
+def idle_cpu(game, seconds=10.0):
+    before = xdesk.cpu_seconds(game.proc.pid)
     time.sleep(seconds)
-    return (xbench.cpu_seconds(proc.pid) - before) / seconds * 100
-
-
-def click(env, wid, x, y):
-    subprocess.run(["xdotool", "mousemove", "--window", wid, str(x), str(y)], env=env)
-    time.sleep(0.2)
-    subprocess.run(["xdotool", "click", "1"], env=env)
-    time.sleep(0.5)
+    return (xdesk.cpu_seconds(game.proc.pid) - before) / seconds * 100
 
 
 def main():
     build = sys.argv[1] if len(sys.argv) > 1 else "build"
     runs = int(sys.argv[2]) if len(sys.argv) > 2 else 5
-    programs = xbench.programs(build)
+    programs = xdesk.programs(build)
     mirel = programs[0][1]
-    with xbench.desktop("mirel-footprint-") as (env, work):
+    with xdesk.Desktop() as desktop, xdesk.scratch("mirel-footprint-") as work:
         memory = {"mirel": [], "minimal": []}
         for _ in range(runs):
             for name, program, title in programs:
-                _, proc = xbench.time_to_map(program, title, work, env)
+                _, game = desktop.time_to_map(program, title, work)
                 time.sleep(2.0)
-                memory[name].append(xbench.resident_kib(proc.pid))
-                xbench.stop(proc)
+                memory[name].append(xdesk.resident_kib(game.proc.pid))
+                game.kill()
         m, q = statistics.median(memory["mirel"]), statistics.median(memory["minimal"])
         print(f"resident memory 2 s after start, median of {runs}: mirel {m / 1024:.1f} MiB, "
               f"minimal Qt {q / 1024:.1f} MiB, ratio {m / q:.2f} (target < 1.3)")
 
-        _, proc = xbench.time_to_map(mirel, xbench.TITLE, work, env)
+        _, game = desktop.time_to_map(mirel, xdesk.TITLE, work)
         time.sleep(2.0)
-        print(f"idle CPU with no game: {idle_cpu(proc):.2f} % of one core (target < 1 %)")
-        xbench.stop(proc)
+        print(f"idle CPU with no game: {idle_cpu(game):.2f} % of one core (target < 1 %)")
+        game.kill()
 
-        with open(os.path.join(work, "config.ini"), "w", encoding="utf-8", newline="") as f:
-            f.write(TOURNAMENT)
-        _, proc = xbench.time_to_map(mirel, xbench.TITLE, work, env)
-        wid = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Free Mirel ! v4$"], env=env,
-                             capture_output=True, text=True).stdout.split()[0]
+        xdesk.write_config(work, Mode="T", Sound=1)
+        _, game = desktop.time_to_map(mirel, xdesk.TITLE, work)
+        wid = desktop.find_window(xdesk.TITLE)
         time.sleep(1.0)
-        click(env, wid, 39 + 48, 428 + 18)  # New
-        click(env, wid, 39 + 48, 376 + 18)  # Pause
-        click(env, wid, 100, 100)           # the pointer off the field and the buttons
+        desktop.click_in(wid, 39 + 48, 428 + 18, settle=0.5)  # New
+        desktop.click_in(wid, 39 + 48, 376 + 18, settle=0.5)  # Pause
+        desktop.click_in(wid, 100, 100, settle=0.5)           # the pointer off the field and the buttons
         time.sleep(1.0)
-        print(f"idle CPU with a tournament game paused: {idle_cpu(proc):.2f} % of one core (target < 1 %)")
-        xbench.stop(proc)
+        print(f"idle CPU with a tournament game paused: {idle_cpu(game):.2f} % of one core (target < 1 %)")
+        game.kill()
 
 
 if __name__ == "__main__":

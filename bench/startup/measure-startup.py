@@ -7,22 +7,24 @@ time from the process start to its main window being mapped (viewable),
 polling with xwininfo. Prints the medians and their ratio.
 Usage: measure-startup.py BUILD_DIR [RUNS]
 """
+import os
 import statistics
 import sys
 
-import xbench
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tests", "support"))
+import xdesk  # noqa: E402
 
 
 def main():
     build = sys.argv[1] if len(sys.argv) > 1 else "build"
     runs = int(sys.argv[2]) if len(sys.argv) > 2 else 10
-    with xbench.desktop("mirel-bench-") as (env, work):
+    with xdesk.Desktop() as desktop, xdesk.scratch("mirel-bench-") as work:
         times = {"mirel": [], "minimal": []}
         for _ in range(runs):
-            for name, program, title in xbench.programs(build):
-                elapsed, proc = xbench.time_to_map(program, title, work, env)
+            for name, program, title in xdesk.programs(build):
+                elapsed, game = desktop.time_to_map(program, title, work)
                 times[name].append(elapsed)
-                xbench.stop(proc)
+                game.kill()
         m, q = statistics.median(times["mirel"]), statistics.median(times["minimal"])
         print(f"time to mapped window, median of {runs}: mirel {m * 1000:.1f} ms, "
               f"minimal Qt {q * 1000:.1f} ms, ratio {m / q:.2f} (target < 1.25)")

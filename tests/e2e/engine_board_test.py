@@ -11,21 +11,18 @@ Usage: engine_board_test.py PATH_TO_MIREL
 """
 import os
 import shutil
-import subprocess
 import sys
 import tempfile
 import time
 import unittest
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-import main_window_test as e2e  # noqa: E402  the shared Xvfb desktop
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+import xdesk  # noqa: E402
 
 MIREL = ""
 FIELD_X, FIELD_Y, TILE, COLUMNS, ROWS = 305, 52, 36, 8, 12
 NEW_BUTTON = (39 + 48, 428 + 18)
 UNDO_BUTTON = (156 + 48, 376 + 18)
-CONFIG = ("\ufeff\r\n[Settings]\r\nColors = 3\r\nSize = 36\r\nMode = P\r\nTime = 3600\r\nUndo = 1\r\n"
-          "Sound = 0\r\nVol = 50\r\nCollection = 111111111111\r\n")
 
 
 def group(board, column, row):
@@ -52,7 +49,7 @@ def after_move(board, cells):
 class BoardFromScreenshots(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        cls.desktop = e2e.Desktop()
+        cls.desktop = xdesk.Desktop()
 
     @classmethod
     def tearDownClass(cls):
@@ -60,22 +57,15 @@ class BoardFromScreenshots(unittest.TestCase):
 
     def setUp(self):
         self.work = tempfile.mkdtemp(prefix="mirel-e2e-board-")
-        with open(os.path.join(self.work, "config.ini"), "w", encoding="utf-8", newline="") as f:
-            f.write(CONFIG)
-        self.proc = subprocess.Popen([MIREL], cwd=self.work, env=self.desktop.env,
-                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        xdesk.write_config(self.work, Colors=3)
+        self.game = xdesk.Game(self.desktop, MIREL, self.work)
 
     def tearDown(self):
-        if self.proc.poll() is None:
-            self.proc.kill()
-            self.proc.wait()
+        self.game.kill()
         shutil.rmtree(self.work, ignore_errors=True)
 
     def click(self, wid, x, y):
-        self.desktop.run("xdotool", "mousemove", "--window", wid, str(x), str(y))
-        time.sleep(0.2)
-        self.desktop.run("xdotool", "click", "1")
-        time.sleep(0.2)
+        self.desktop.click_in(wid, x, y)
         # Off the field again, so no hover frame is drawn over a tile.
         self.desktop.run("xdotool", "mousemove", "--window", wid, "100", "100")
         time.sleep(0.6)
@@ -84,7 +74,7 @@ class BoardFromScreenshots(unittest.TestCase):
         """The picture of every cell of the field, [column][row]."""
         x, y, _, _ = self.desktop.geometry(wid)
         shot = os.path.join(self.work, "shot.png")
-        self.desktop.run("import", "-window", "root", shot)
+        self.desktop.screenshot(shot)
         field = self.desktop.pixels(shot, (COLUMNS * TILE, ROWS * TILE, x + FIELD_X, y + FIELD_Y))
         stride = COLUMNS * TILE * 3
         return [[b"".join(field[(r * TILE + i) * stride + c * TILE * 3:(r * TILE + i) * stride + (c + 1) * TILE * 3]
@@ -95,7 +85,7 @@ class BoardFromScreenshots(unittest.TestCase):
         return [[colours.index(cell) if cell in colours else None for cell in column] for column in self.cells(wid)]
 
     def test_moves_follow_the_rule(self):
-        wid = self.desktop.find_window(e2e.TITLE)
+        wid = self.desktop.find_window(xdesk.TITLE)
         self.assertIsNotNone(wid, "the main window did not appear")
         time.sleep(1.0)
         self.click(wid, *NEW_BUTTON)

@@ -18,7 +18,7 @@ import time
 import unittest
 
 here = os.path.dirname(os.path.abspath(__file__))
-sys.path.insert(0, os.path.join(here, "..", "faults"))
+sys.path.insert(0, os.path.join(here, "..", "support"))
 sys.path.insert(0, here)
 import xdesk  # noqa: E402
 from engine_board_test import after_move, group  # noqa: E402  the rule, as the board test predicts it
@@ -26,8 +26,6 @@ from engine_board_test import after_move, group  # noqa: E402  the rule, as the 
 MIREL = ""
 FIELD_X, FIELD_Y, TILE, COLUMNS, ROWS = 305, 52, 36, 8, 12  # the easy level
 NEW_BUTTON = (39 + 48, 428 + 18)
-CONFIG = ("\ufeff\r\n[Settings]\r\nColors = 3\r\nSize = 36\r\nMode = P\r\nTime = 3600\r\nUndo = 1\r\n"
-          "Sound = 0\r\nVol = 50\r\nCollection = 111111111111\r\n")
 
 
 class Scaled:
@@ -37,8 +35,7 @@ class Scaled:
         self.test, self.ratio = test, ratio
         self.desktop = xdesk.Desktop({"QT_SCALE_FACTOR": str(ratio)}, screen="1600x1300x24")
         self.work = tempfile.mkdtemp(prefix="mirel-dpi-")
-        with open(os.path.join(self.work, "config.ini"), "w", encoding="utf-8", newline="") as f:
-            f.write(CONFIG)
+        xdesk.write_config(self.work, Colors=3)
         self.game = xdesk.Game(self.desktop, MIREL, self.work)
         self.wid = self.desktop.find_window(xdesk.TITLE)
         test.assertIsNotNone(self.wid, "the main window did not appear")

@@ -10,14 +10,13 @@ Usage: main_window_test.py PATH_TO_MIREL RESOURCES_DIR
 import glob
 import os
 import shutil
-import subprocess
 import sys
 import tempfile
 import time
 import unittest
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "faults"))
-from xdesk import TITLE, Desktop  # noqa: E402,F401  the shared Xvfb desktop, also for the board test
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+from xdesk import TITLE, Desktop, Game  # noqa: E402
 
 MIREL = ""
 RESOURCES = ""
@@ -49,28 +48,20 @@ class MainWindow(unittest.TestCase):
 
     def setUp(self):
         self.work = tempfile.mkdtemp(prefix="mirel-e2e-")
-        self.proc = None
+        self.game = None
 
     def tearDown(self):
-        if self.proc and self.proc.poll() is None:
-            self.proc.kill()
-            self.proc.wait()
-        if self.proc:
-            self.log.close()
+        if self.game:
+            self.game.kill()
         shutil.rmtree(self.work, ignore_errors=True)
 
     def start(self, program=None):
-        self.log = open(os.path.join(self.work, "stderr.txt"), "w")
-        self.proc = subprocess.Popen([program or MIREL], cwd=self.work, env=self.desktop.env,
-                                     stdout=subprocess.DEVNULL, stderr=self.log)
-        return self.proc
+        self.game = Game(self.desktop, program or MIREL, self.work)
 
     def program_report(self):
-        self.log.flush()
-        with open(os.path.join(self.work, "stderr.txt")) as f:
-            server = self.desktop.server.poll()
-            return (f"exit status {self.proc.poll()}, X server {self.desktop.env['DISPLAY']} "
-                    f"{'running' if server is None else 'ended'}, stderr:\n{f.read()}")
+        server = self.desktop.server.poll()
+        return (f"exit status {self.game.proc.poll()}, X server {self.desktop.env['DISPLAY']} "
+                f"{'running' if server is None else 'ended'}, stderr:\n{self.game.errors()}")
 
     def start_main_window(self):
         self.start()
@@ -81,7 +72,7 @@ class MainWindow(unittest.TestCase):
 
     def quit_with_ctrl_q(self, wid):
         self.desktop.press(wid, "ctrl+q")
-        return self.proc.wait(timeout=10)
+        return self.game.wait(timeout=10)
 
     def test_window_has_a_fixed_client_area_of_620_by_544(self):
         wid = self.start_main_window()
@@ -96,7 +87,7 @@ class MainWindow(unittest.TestCase):
         wid = self.start_main_window()
         x, y, _, _ = self.desktop.geometry(wid)
         shot = os.path.join(self.work, "shot.png")
-        self.desktop.run("import", "-window", "root", shot)
+        self.desktop.screenshot(shot)
         keep = os.environ.get("MIREL_E2E_SHOTS")
         if keep:
             shutil.copy(shot, os.path.join(keep, "main_window.png"))
@@ -140,7 +131,7 @@ class MainWindow(unittest.TestCase):
         self.assertIsNotNone(box, "the Library Error box did not appear; " + self.program_report())
         self.assertIsNone(self.desktop.find_window(TITLE, timeout=0.5), "the main window must not open")
         self.desktop.press(box, "Return")
-        self.assertEqual(self.proc.wait(timeout=10), 0)
+        self.assertEqual(self.game.wait(timeout=10), 0)
         self.assertFalse(os.path.exists(os.path.join(self.work, "config.ini")))
 
 

@@ -1,21 +1,12 @@
 // The shared scene of the engine tests: see game_fixture.h.
 #include "tests/engine/game_fixture.h"
 
-#include <unistd.h>
-
-#include <algorithm>
-#include <climits>
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
-
-#include "common/common.h"
 #include "common/ids.h"
 #include "media/headless/headless.h"
 #include "media/media.h"
 #include "media/testing.h"
-#include "settings/config_file.h"
-#include "shell/shell.h"
+#include "tests/support/files.h"
+#include "tests/support/stored_config.h"
 
 namespace {
 
@@ -23,11 +14,6 @@ const Settings DefaultSettings = {
     {"Colors", "4"}, {"Size", "36"}, {"Mode", "P"}, {"Time", "3600"}, {"Undo", "1"},
     {"Sound", "0"},  {"Vol", "50"},  {"Collection", "111111111111"},
 };
-
-std::string CurrentDirectory() {
-  char path[PATH_MAX];
-  return getcwd(path, sizeof path) ? path : "";
-}
 
 }  // namespace
 
@@ -38,69 +24,26 @@ std::string Show(const std::vector<std::string>& rows) {
 }
 
 void GameTest::SetUp() {
-  previousDirectory = CurrentDirectory();
-  char pattern[] = "/tmp/engine-test-XXXXXX";
-  ASSERT_NE(mkdtemp(pattern), nullptr);
-  directory = pattern;
-  ASSERT_EQ(chdir(directory.c_str()), 0);
   WriteSettings({});
-  App = AppState{};
-  StartUpSteps();
-}
-
-void GameTest::TearDown() {
-  if (ConfigFile::isOpen()) ConfigFile::close();
-  media::releaseAll();
-  ASSERT_EQ(chdir(previousDirectory.c_str()), 0);
-  std::system(("rm -rf '" + directory + "'").c_str());
+  test_support::startGame();
 }
 
 void GameTest::WriteSettings(const Settings& changes) {
   Settings settings = DefaultSettings;
   for (const auto& [key, value] : changes) settings[key] = value;
+  std::string text = "\xEF\xBB\xBF\r\n[Settings]\r\n";
+  for (const auto& [key, value] : settings) text += key + " = " + value + "\r\n";
   // Keep the statistics groups a test may have produced.
-  std::string statistics;
-  {
-    std::ifstream old(ids::ConfigFileName);
-    std::string line;
-    bool inStatistics = false;
-    while (std::getline(old, line)) {
-      if (!line.empty() && line.back() == '\r') line.pop_back();
-      if (!line.empty() && line[0] == '[') inStatistics = line != "[Settings]";
-      if (inStatistics) statistics += line + "\r\n";
-    }
+  for (const test_support::StoredGroup& group : test_support::ReadStoredConfig(ids::ConfigFileName).groups) {
+    if (group.name == "Settings") continue;
+    text += "[" + group.name + "]\r\n";
+    for (const test_support::StoredKey& key : group.keys) text += key.name + " = " + key.value + "\r\n";
   }
-  std::ofstream file(ids::ConfigFileName, std::ios::binary | std::ios::trunc);
-  file << "\xEF\xBB\xBF\r\n[Settings]\r\n";
-  for (const auto& [key, value] : settings) file << key << " = " << value << "\r\n";
-  file << statistics;
+  test_support::writeFile(ids::ConfigFileName, text);
 }
 
 std::string GameTest::StoredValue(const std::string& group, const std::string& key) {
-  std::ifstream file(ids::ConfigFileName);
-  std::string line, current;
-  while (std::getline(file, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (!line.empty() && line[0] == '[') {
-      current = line.substr(1, line.size() - 2);
-    } else if (current == group && line.rfind(key + " = ", 0) == 0) {
-      return line.substr(key.size() + 3);
-    }
-  }
-  return "";
-}
-
-void GameTest::Settle() {
-  for (int pass = 0; pass < 1000; ++pass) {
-    RunMainLoopPass();
-    if (App.LastEvent == media::EventNone) return;
-  }
-  FAIL() << "the main loop never ran idle";
-}
-
-void GameTest::Advance(int ms) {
-  const std::int64_t end = media::headless::now() + ms;
-  while (media::headless::now() < end) RunMainLoopPass();
+  return test_support::ReadStoredConfig(ids::ConfigFileName).value(group, key).value_or("");
 }
 
 void GameTest::PressNew() {

@@ -12,13 +12,14 @@
 #include <vector>
 
 #include "common/app_state.h"
+#include "tests/support/game_scene.h"
+#include "tests/support/headless_game.h"
 
 using Settings = std::map<std::string, std::string>;
 
 class GameTest : public ::testing::Test {
  protected:
   void SetUp() override;
-  void TearDown() override;
 
   // Writes config.ini: group "Settings" with these keys over the defaults of
   // a first start (Easy, 4 colours, practice, sound off).
@@ -26,11 +27,9 @@ class GameTest : public ::testing::Test {
   // Reads a key of a group back from config.ini on disk ("" when missing).
   std::string StoredValue(const std::string& group, const std::string& key);
 
-  // Runs main-loop passes until one finds nothing to do (its wait then moved
-  // the virtual clock on by its timeout).
-  void Settle();
-  // Moves the virtual clock on by ms, serving every event on the way.
-  void Advance(int ms);
+  // The main loop and the virtual clock, as tests/support/headless_game.h drives them.
+  static void Settle() { test_support::settle(); }
+  static void Advance(int ms) { test_support::advanceClock(ms); }
   void PressNew();
   void PressUndo();
   void PressPause();
@@ -49,8 +48,8 @@ class GameTest : public ::testing::Test {
   std::vector<int> PlayedSounds();
 
   int tileSize();
-  std::string directory;
-  std::string previousDirectory;
+
+  test_support::GameScene scene;
 };
 
 // A board printed one row a line, for failure messages.

@@ -2,10 +2,8 @@
 // one shutdown with exit code 0. The game runs from a copy of this test beside
 // a copy of the library, which the copy deletes once start-up has found it.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 
@@ -16,6 +14,8 @@
 #include "media/testing.h"
 #include "shell/shell.h"
 #include "tests/engine/game_fixture.h"
+#include "tests/support/run_copy.h"
+#include "tests/support/scratch_dir.h"
 
 namespace fs = std::filesystem;
 
@@ -37,22 +37,14 @@ TEST_F(GameTest, DISABLED_NewGameWithoutTheLibrary) {
 }
 
 TEST(LibraryMissing, NewGameReportsItAndShutsDown) {
-  const fs::path self = fs::read_symlink("/proc/self/exe");
-  char pattern[] = "/tmp/engine-alone-XXXXXX";
-  ASSERT_NE(mkdtemp(pattern), nullptr);
-  const fs::path alone = pattern;
-  fs::copy_file(self, alone / "game");
-  fs::copy_file(self.parent_path() / LibraryFile, alone / LibraryFile);
-  const std::string command = (alone / "game").string() +
-                              " --gtest_also_run_disabled_tests --gtest_filter=*DISABLED_NewGameWithoutTheLibrary";
-  std::string output;
-  FILE* pipe = popen(command.c_str(), "r");
-  ASSERT_NE(pipe, nullptr);
-  char buffer[256];
-  while (std::fgets(buffer, sizeof buffer, pipe)) output += buffer;
-  const int status = pclose(pipe);
-  fs::remove_all(alone);
-  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << output;
+  test_support::ScratchDir alone;
+  fs::copy_file(fs::read_symlink("/proc/self/exe").parent_path() / LibraryFile, alone.file(LibraryFile));
+  // The copy ends without its test's tear-down, so its scratch directory goes inside this one.
+  const test_support::CopyRun run = test_support::runCopyOfThisProgram(
+      alone.path(), "game", {"--gtest_also_run_disabled_tests", "--gtest_filter=*DISABLED_NewGameWithoutTheLibrary"},
+      {"TMPDIR=" + alone.path()});
+  const std::string& output = run.output;
+  EXPECT_EQ(run.exitCode, 0) << output;
   EXPECT_NE(output.find("box [Library Error] [Unable to import Images] " + std::to_string(media::BoxErrorOk)),
             std::string::npos)
       << output;

@@ -14,21 +14,26 @@
 #include "common/app_state.h"
 #include "common/common.h"
 #include "common/ids.h"
-#include "game_driver.h"
 #include "media/headless/headless.h"
 #include "media/media.h"
 #include "media/testing.h"
 #include "settings/config_file.h"
 #include "shell/shell.h"
-#include "stored_config.h"
+#include "tests/support/files.h"
+#include "tests/support/game_scene.h"
+#include "tests/support/headless_game.h"
+#include "tests/support/records.h"
+#include "tests/support/stored_config.h"
 
 namespace {
 
-using game_driver::Drain;
-using game_driver::ProgramEnded;
-using game_driver::RunFor;
-using testing_config::ReadStoredConfig;
-using testing_config::StoredConfig;
+using test_support::advanceClock;
+using test_support::ProgramEnded;
+using test_support::readFile;
+using test_support::ReadStoredConfig;
+using test_support::settle;
+using test_support::StoredConfig;
+using test_support::writeFile;
 
 // A player's file: tournament settings and stored statistics of both levels.
 std::string PlayersFile(std::string_view settings) {
@@ -56,26 +61,23 @@ void PrintTo(const Statistics& s, std::ostream* os) {
 
 class ConfigFault : public ::testing::Test {
  protected:
-  void SetUp() override { ASSERT_TRUE(game_driver::HonourFilePermissions()); }
-  void TearDown() override {
-    if (ConfigFile::isOpen()) ConfigFile::close();
-    media::releaseAll();
-  }
+  void SetUp() override { ASSERT_TRUE(test_support::honourFilePermissions()); }
 
-  std::string ConfigPath() const { return work.file(ids::ConfigFileName); }
+  std::string ConfigPath() const { return scene.file(ids::ConfigFileName); }
 
   // Start-up must reach the main loop: the main window open and shown.
   void Start() {
-    ASSERT_NO_THROW(game_driver::StartProgram());
+    ASSERT_NO_THROW(test_support::startGame());
+    test_support::throwWhenProgramEnds();
     ASSERT_TRUE(media::windowExists(ids::MainWindow));
     // Dialogs opened by the session are closed as soon as they wait; a
     // collection window that refuses for want of a selection gets one.
     media::headless::setIdleHook([this] {
-      const int dialog = game_driver::TopDialog();
+      const int dialog = test_support::topDialog();
       if (dialog < 0) return;
       ++dialogWaits;
       if (dialog == ids::CollectionWindow && dialogWaits % 2 == 0)
-        media::testing::clickControl(game_driver::ControlWithText(dialog, "Select all"));
+        media::testing::clickControl(test_support::controlWithText(dialog, "Select all"));
       else
         media::testing::requestClose(dialog);
     });
@@ -84,7 +86,7 @@ class ConfigFault : public ::testing::Test {
   void OpenFromMenu(int toolbarButton, int menu, int item) {
     if (media::testing::clickToolbarButton(ids::Toolbar, toolbarButton)) {
       media::testing::chooseMenuItem(menu, item);
-      Drain();
+      settle();
     }
   }
 
@@ -93,7 +95,7 @@ class ConfigFault : public ::testing::Test {
     for (int column = 0; column < ids::FieldWidth / t; ++column)
       for (int row = ids::FieldHeight / t - 1; row >= 0; --row) {
         media::testing::leftClick(ids::MainWindow, ids::FieldX + column * t + t / 2, ids::FieldY + row * t + t / 2);
-        Drain();
+        settle();
       }
   }
 
@@ -105,22 +107,22 @@ class ConfigFault : public ::testing::Test {
     OpenFromMenu(ids::CommandOptions, ids::SettingsMenu, ids::CommandImageCollection);
     OpenFromMenu(ids::CommandHelpMenu, ids::InfoMenu, ids::CommandAbout);
     media::testing::clickToolbarButton(ids::Toolbar, ids::CommandStatistics);
-    Drain();
+    settle();
     EXPECT_FALSE(ConfigFile::isOpen()) << "a closed dialog left the configuration file open";
 
     media::testing::clickControl(ids::NewButton);
-    Drain();
+    settle();
     EXPECT_EQ(App.GameState, Running);
     EXPECT_GT(media::testing::presentedFrameCount(), 0);
     ClickEveryCell();
-    RunFor(3000);
+    advanceClock(3000);
     media::testing::pressShortcut(ids::MainWindow, media::KeyEscape);
-    Drain();
+    settle();
     media::testing::clickTrayIcon(ids::TrayIcon);
-    Drain();
+    settle();
     EXPECT_FALSE(media::windowHidden(ids::MainWindow));
     media::testing::clickToolbarButton(ids::Toolbar, ids::CommandStatistics);
-    Drain();
+    settle();
   }
 
   // Quits with the answer Yes; the program must end with exit code 0.
@@ -128,31 +130,31 @@ class ConfigFault : public ::testing::Test {
     if (App.GameState == Running || App.GameState == Paused) media::testing::answerMessageBox(media::ButtonYes);
     try {
       media::testing::clickControl(ids::QuitButton);
-      Drain();
+      settle();
       ADD_FAILURE() << "Quit did not end the program";
     } catch (const ProgramEnded& ended) {
       EXPECT_EQ(ended.exitCode, 0);
     }
   }
 
-  game_driver::WorkDirectory work;
+  test_support::GameScene scene;
   int dialogWaits = 0;
 };
 
 TEST_F(ConfigFault, ReadOnlyFileIsPlayedAndLeftUntouched) {
   const std::string original = PlayersFile(TournamentSettings);
-  game_driver::WriteFile(ConfigPath(), original);
+  writeFile(ConfigPath(), original);
   chmod(ConfigPath().c_str(), 0444);
   Start();
   PlaySession();
   EXPECT_FALSE(media::controlHidden(ids::PauseButton)) << "the read-only file's tournament mode was not used";
   QuitAnsweringYes();
-  EXPECT_EQ(game_driver::ReadFile(ConfigPath()), original);
+  EXPECT_EQ(readFile(ConfigPath()), original);
 }
 
 TEST_F(ConfigFault, WritableFileInReadOnlyDirectoryKeepsEveryResult) {
-  game_driver::WriteFile(ConfigPath(), PlayersFile(TournamentSettings));
-  chmod(work.path().c_str(), 0555);
+  writeFile(ConfigPath(), PlayersFile(TournamentSettings));
+  chmod(scene.path().c_str(), 0555);
   Start();
   PlaySession();
   // Quitting a tournament game counts it as lost; the file must take it.
@@ -160,11 +162,11 @@ TEST_F(ConfigFault, WritableFileInReadOnlyDirectoryKeepsEveryResult) {
   const StoredConfig config = ReadStoredConfig(ConfigPath());
   EXPECT_EQ(StoredStatistics(config, "Lvl-Lo"), (Statistics{PlayersEasy.won, PlayersEasy.lost + 1, 4, 2}));
   EXPECT_EQ(StoredStatistics(config, "Lvl-Hi"), PlayersHard);
-  EXPECT_EQ(testing_config::MissingSettings(config), "");
+  EXPECT_EQ(test_support::MissingSettings(config), "");
 }
 
 TEST_F(ConfigFault, ReadOnlyDirectoryWithoutFilePlaysOnFallbacks) {
-  chmod(work.path().c_str(), 0555);
+  chmod(scene.path().c_str(), 0555);
   Start();
   PlaySession();
   // The fallbacks of a new game: three colours on the easy level.
@@ -175,38 +177,38 @@ TEST_F(ConfigFault, ReadOnlyDirectoryWithoutFilePlaysOnFallbacks) {
 
 TEST_F(ConfigFault, DirectoryInPlaceOfTheFileIsLeftAlone) {
   std::filesystem::create_directory(ConfigPath());
-  game_driver::WriteFile(ConfigPath() + "/keep", "x");
+  writeFile(ConfigPath() + "/keep", "x");
   Start();
   PlaySession();
   QuitAnsweringYes();
   EXPECT_TRUE(std::filesystem::is_directory(ConfigPath()));
-  EXPECT_EQ(game_driver::ReadFile(ConfigPath() + "/keep"), "x");
+  EXPECT_EQ(readFile(ConfigPath() + "/keep"), "x");
 }
 
 TEST_F(ConfigFault, SixHundredKilobytesOfRandomBytesGetTheDefaultSettings) {
   std::mt19937 generator(20261208);
   std::string noise(600 * 1024, '\0');
   for (char& byte : noise) byte = static_cast<char>(generator());
-  game_driver::WriteFile(ConfigPath(), noise);
+  writeFile(ConfigPath(), noise);
   Start();
   PlaySession();
   QuitAnsweringYes();
-  EXPECT_EQ(testing_config::MissingSettings(ReadStoredConfig(ConfigPath())), "");
+  EXPECT_EQ(test_support::MissingSettings(ReadStoredConfig(ConfigPath())), "");
 }
 
 TEST_F(ConfigFault, TenMegabytesOfRandomBytesAreNoConfigurationAndAreLeftAlone) {
   std::mt19937 generator(20261208);
   std::string noise(10 * 1024 * 1024, '\0');
   for (char& byte : noise) byte = static_cast<char>(generator());
-  game_driver::WriteFile(ConfigPath(), noise);
+  writeFile(ConfigPath(), noise);
   Start();
   PlaySession();
   QuitAnsweringYes();
-  EXPECT_TRUE(game_driver::ReadFile(ConfigPath()) == noise);
+  EXPECT_TRUE(test_support::readFile(ConfigPath()) == noise);
 }
 
 TEST_F(ConfigFault, GarbageInEverySettingStillPlaysAndKeepsTheStatistics) {
-  game_driver::WriteFile(ConfigPath(),
+  writeFile(ConfigPath(),
                          PlayersFile("Colors = many\r\nSize = huge\r\nMode = ??\r\nTime = soon\r\nUndo = maybe\r\n"
                                      "Sound = loud\r\nVol = \xC3\xA9\xC3\xA9\r\nCollection = none of them\r\n"));
   Start();
@@ -220,7 +222,7 @@ TEST_F(ConfigFault, GarbageInEverySettingStillPlaysAndKeepsTheStatistics) {
 
 TEST_F(ConfigFault, NegativeSettingsPlayATournamentThatIsCounted) {
   // "Size" -36 is not 36, so the hard level; a negative time still ends the game.
-  game_driver::WriteFile(ConfigPath(),
+  writeFile(ConfigPath(),
                          PlayersFile("Colors = 4\r\nSize = -36\r\nMode = T\r\nTime = -300\r\nUndo = -1\r\n"
                                      "Sound = -1\r\nVol = -50\r\nCollection = -1\r\n"));
   Start();
@@ -233,7 +235,7 @@ TEST_F(ConfigFault, NegativeSettingsPlayATournamentThatIsCounted) {
 }
 
 TEST_F(ConfigFault, NegativeColoursRestoreTheDefaultsAndKeepTheStatistics) {
-  game_driver::WriteFile(ConfigPath(), PlayersFile("Colors = -2147483648\r\nSize = 24\r\nMode = T\r\n"));
+  writeFile(ConfigPath(), PlayersFile("Colors = -2147483648\r\nSize = 24\r\nMode = T\r\n"));
   Start();
   PlaySession();
   QuitAnsweringYes();
@@ -245,7 +247,7 @@ TEST_F(ConfigFault, NegativeColoursRestoreTheDefaultsAndKeepTheStatistics) {
 }
 
 TEST_F(ConfigFault, HugeNumbersPlayATournamentThatIsCounted) {
-  game_driver::WriteFile(ConfigPath(),
+  writeFile(ConfigPath(),
                          PlayersFile("Colors = 2147483647\r\nSize = 99999999999999999999\r\nMode = T\r\n"
                                      "Time = 2147483647\r\nUndo = 2147483647\r\nSound = 2147483647\r\n"
                                      "Vol = 99999999999999999999\r\nCollection = 1111111111111111111111111111\r\n"));

@@ -6,17 +6,18 @@
 #include <filesystem>
 #include <string>
 
-#include "game_driver.h"
 #include "media/media.h"
+#include "tests/support/files.h"
+#include "tests/support/scratch_dir.h"
 
 namespace {
 
 // The real library of this build, beside the test, cut to a number of bytes.
-std::string CutLibrary(const game_driver::WorkDirectory& work, std::uintmax_t (*size)(std::uintmax_t whole)) {
+std::string CutLibrary(const test_support::ScratchDir& work, std::uintmax_t (*size)(std::uintmax_t whole)) {
   const std::string real = media::pathPart(media::programFileName()) + "mirelgfx01.so";
-  const std::string bytes = game_driver::ReadFile(real);
+  const std::string bytes = test_support::readFile(real);
   const std::string cut = work.file("mirelgfx01.so");
-  game_driver::WriteFile(cut, std::string_view(bytes).substr(0, size(bytes.size())));
+  test_support::writeFile(cut, std::string_view(bytes).substr(0, size(bytes.size())));
   return cut;
 }
 
@@ -24,7 +25,7 @@ class CutLibraryLoad : public ::testing::Test {
  protected:
   void SetUp() override { media::initialise(); }
   void TearDown() override { media::releaseAll(); }
-  game_driver::WorkDirectory work;
+  test_support::ScratchDir work;
 };
 
 TEST_F(CutLibraryLoad, EmptyOrHeaderOnlyFileIsRefused) {

@@ -2,51 +2,31 @@
 // the store must read it without fault, must not write it when nothing
 // changed, and, once the store has written a file, must read that back to the
 // same entries and change only the written key's line on a single write.
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "settings/config_file.h"
 #include "settings/config_text.h"
+#include "tests/support/files.h"
+#include "tests/support/scratch_dir.h"
 
 namespace {
 
 using ConfigText::EntryKind;
 
 const std::string& fileName() {
-  static const std::string name = [] {
-    // In memory where possible: every save flushes, which is slow on a disk.
-    char pattern[] = "/dev/shm/mirel-fuzz-XXXXXX";
-    char fallback[] = "/tmp/mirel-fuzz-XXXXXX";
-    if (::mkdtemp(pattern) == nullptr && ::mkdtemp(std::strcpy(pattern, fallback)) == nullptr) std::abort();
-    static std::string directory = pattern;
-    std::atexit([] {
-      std::remove((directory + "/config.ini").c_str());
-      ::rmdir(directory.c_str());
-    });
-    return directory + "/config.ini";
-  }();
+  // In memory where possible: every save flushes, which is slow on a disk.
+  static const test_support::ScratchDir directory(test_support::memoryBase());
+  static const std::string name = directory.file("config.ini");
   return name;
 }
 
-void store(const std::string& bytes) {
-  std::ofstream out(fileName(), std::ios::binary | std::ios::trunc);
-  out << bytes;
-}
+void store(const std::string& bytes) { test_support::writeFile(fileName(), bytes); }
 
-std::string stored() {
-  std::ifstream in(fileName(), std::ios::binary);
-  std::ostringstream content;
-  content << in.rdbuf();
-  return content.str();
-}
+std::string stored() { return test_support::readFile(fileName()); }
 
 void require(bool condition, const char* what) {
   if (!condition) {

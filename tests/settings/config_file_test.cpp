@@ -12,11 +12,18 @@
 #include <climits>
 #include <thread>
 
-#include "scratch_dir.h"
 #include "settings/config_file.h"
 #include "settings/game_settings.h"
+#include "tests/support/files.h"
+#include "tests/support/scratch_dir.h"
 
 namespace {
+
+using test_support::fileExists;
+using test_support::makeUnwritable;
+using test_support::readFile;
+using test_support::ScratchDir;
+using test_support::writeFile;
 
 const std::string Mark = "\xEF\xBB\xBF\r\n";
 
@@ -29,11 +36,11 @@ class ConfigFileTest : public ::testing::Test {
   void TearDown() override { ConfigFile::close(); }
   // Opens the file with the given content, runs the edit and closes the store.
   std::string afterEdit(const std::string& content, void (*edit)()) {
-    writeBytes(config, content);
+    writeFile(config, content);
     ConfigFile::open(config);
     edit();
     ConfigFile::close();
-    return readBytes(config);
+    return readFile(config);
   }
   ScratchDir dir;
   std::string config = dir.file("config.ini");
@@ -43,7 +50,7 @@ TEST_F(ConfigFileTest, FirstStartWritesTheEightDefaultsWithMarkAndEmptyLine) {
   EXPECT_FALSE(ConfigFile::open(config));
   ensureDefaultSettings(1);
   ConfigFile::close();
-  EXPECT_EQ(readBytes(config), Mark + DefaultSettings);
+  EXPECT_EQ(readFile(config), Mark + DefaultSettings);
 
   ScratchDir silent;
   ConfigFile::open(silent.file("config.ini"));
@@ -51,7 +58,7 @@ TEST_F(ConfigFileTest, FirstStartWritesTheEightDefaultsWithMarkAndEmptyLine) {
   ConfigFile::close();
   std::string expected = DefaultSettings;
   expected.replace(expected.find("Sound = 1"), 9, "Sound = 0");
-  EXPECT_EQ(readBytes(silent.file("config.ini")), Mark + expected);
+  EXPECT_EQ(readFile(silent.file("config.ini")), Mark + expected);
 }
 
 TEST_F(ConfigFileTest, NegativeColorsOverwritesAllDefaultsAndKeepsTheRest) {
@@ -79,17 +86,17 @@ TEST_F(ConfigFileTest, Latin1FileIsRewrittenAsUtf8WithMark) {
 }
 
 TEST_F(ConfigFileTest, KeyIsFoundInAnyCaseAndTakesTheWritersSpelling) {
-  writeBytes(config, Mark + "[settings]\r\nsize=24\r\n");
+  writeFile(config, Mark + "[settings]\r\nsize=24\r\n");
   ASSERT_TRUE(ConfigFile::open(config));
   ASSERT_TRUE(ConfigFile::selectGroup("Settings"));
   EXPECT_EQ(ConfigFile::readInt("Size", 36), 24);
   ConfigFile::writeInt("Size", 36);
   ConfigFile::close();
-  EXPECT_EQ(readBytes(config), Mark + "[settings]\r\nSize = 36\r\n");
+  EXPECT_EQ(readFile(config), Mark + "[settings]\r\nSize = 36\r\n");
 }
 
 TEST_F(ConfigFileTest, BlanksAroundValuesAreNotPartOfThem) {
-  writeBytes(config, Mark + "[Settings]\r\nTime = 600   \r\nMode =  T  \r\nName\t=\tA B\t\r\n");
+  writeFile(config, Mark + "[Settings]\r\nTime = 600   \r\nMode =  T  \r\nName\t=\tA B\t\r\n");
   ConfigFile::open(config);
   ConfigFile::selectGroup("Settings");
   EXPECT_EQ(ConfigFile::readInt("Time", 0), 600);
@@ -145,7 +152,7 @@ TEST_F(ConfigFileTest, RemovingTheCurrentGroupMakesTheTopSectionCurrent) {
 }
 
 TEST_F(ConfigFileTest, OnlyTheFirstOfTwoGroupsOfOneNameCounts) {
-  writeBytes(config, Mark + "[Settings]\r\nSize = 24\r\nSize = 30\r\n[SETTINGS]\r\nSize = 36\r\nVol = 10\r\n");
+  writeFile(config, Mark + "[Settings]\r\nSize = 24\r\nSize = 30\r\n[SETTINGS]\r\nSize = 36\r\nVol = 10\r\n");
   ConfigFile::open(config);
   ConfigFile::selectGroup("Settings");
   EXPECT_EQ(ConfigFile::readInt("Size", 0), 24);
@@ -153,7 +160,7 @@ TEST_F(ConfigFileTest, OnlyTheFirstOfTwoGroupsOfOneNameCounts) {
   ConfigFile::writeInt("Vol", 70);
   ConfigFile::writeInt("size", 36);
   ConfigFile::close();
-  EXPECT_EQ(readBytes(config),
+  EXPECT_EQ(readFile(config),
             Mark + "[Settings]\r\nsize = 36\r\nSize = 30\r\nVol = 70\r\n[SETTINGS]\r\nSize = 36\r\nVol = 10\r\n");
 }
 
@@ -168,7 +175,7 @@ TEST_F(ConfigFileTest, NewKeysGoToTheEndOfTheirGroupOrBeforeTheFirstGroup) {
 }
 
 TEST_F(ConfigFileTest, PendingGroupReadsFallbacksAndIsAppendedByTheFirstWrite) {
-  writeBytes(config, Mark + "[Settings]\r\nSize = 36\r\n[Other]\r\n");
+  writeFile(config, Mark + "[Settings]\r\nSize = 36\r\n[Other]\r\n");
   ConfigFile::open(config);
   EXPECT_FALSE(ConfigFile::selectGroup("Lvl-Lo"));
   EXPECT_EQ(ConfigFile::readInt("Size", 7), 7);
@@ -178,7 +185,7 @@ TEST_F(ConfigFileTest, PendingGroupReadsFallbacksAndIsAppendedByTheFirstWrite) {
   EXPECT_TRUE(ConfigFile::selectGroup("lvl-lo"));
   EXPECT_EQ(ConfigFile::readInt("OA_Won", 0), 1);
   ConfigFile::close();
-  EXPECT_EQ(readBytes(config), Mark + "[Settings]\r\nSize = 36\r\n[Other]\r\n[Lvl-Lo]\r\nOA_Won = 1\r\nST_Won = 1\r\n");
+  EXPECT_EQ(readFile(config), Mark + "[Settings]\r\nSize = 36\r\n[Other]\r\n[Lvl-Lo]\r\nOA_Won = 1\r\nST_Won = 1\r\n");
 }
 
 TEST_F(ConfigFileTest, GroupNameEndsAtTheFirstBracket) {
@@ -199,7 +206,7 @@ TEST_F(ConfigFileTest, KeyLineWithoutEqualsIsKeptUnchanged) {
 }
 
 TEST_F(ConfigFileTest, ReadsFollowAtoiAndSaturateBeyond32Bits) {
-  writeBytes(config, Mark + "[N]\r\na =  -12abc\r\nb = abc\r\nc = +7\r\nd = 99999999999999999999\r\n"
+  writeFile(config, Mark + "[N]\r\na =  -12abc\r\nb = abc\r\nc = +7\r\nd = 99999999999999999999\r\n"
                      "e = -99999999999\r\nf = 2147483647\r\ng = -2147483648\r\nh = 2147483648\r\ni = - 5\r\nj =\r\n");
   ConfigFile::open(config);
   ConfigFile::selectGroup("N");
@@ -224,24 +231,24 @@ TEST_F(ConfigFileTest, OpenSavesTheFileOpenBefore) {
   ConfigFile::writeString("Mode", "T");
   ScratchDir other;
   ConfigFile::open(other.file("config.ini"));
-  EXPECT_EQ(readBytes(config), Mark + "[Settings]\r\nMode = T\r\n");
+  EXPECT_EQ(readFile(config), Mark + "[Settings]\r\nMode = T\r\n");
 }
 
 TEST_F(ConfigFileTest, UnwritableFileIsReadButNeverWritten) {
   std::string before = "[Settings]\nSize=24\n";
-  writeBytes(config, before);
+  writeFile(config, before);
   if (!makeUnwritable(config)) GTEST_SKIP() << "cannot make a file unwritable here";
   EXPECT_TRUE(ConfigFile::open(config));
   ConfigFile::selectGroup("Settings");
   EXPECT_EQ(ConfigFile::readInt("Size", 36), 24);
   ConfigFile::writeInt("Size", 36);
   ConfigFile::close();
-  EXPECT_EQ(readBytes(config), before);
+  EXPECT_EQ(readFile(config), before);
   EXPECT_EQ(dir.entryCount(), 1);
 }
 
 TEST_F(ConfigFileTest, ASaveWaitsForAnotherCopysSaveAndKeepsWhatItStored) {
-  writeBytes(config, "[Settings]\nSize=24\n");
+  writeFile(config, "[Settings]\nSize=24\n");
   ConfigFile::open(config);
   ConfigFile::selectGroup("Settings");
   ConfigFile::writeInt("Size", 36);
@@ -259,7 +266,7 @@ TEST_F(ConfigFileTest, ASaveWaitsForAnotherCopysSaveAndKeepsWhatItStored) {
   ConfigFile::close();
   otherSave.join();
   ::close(other);
-  EXPECT_EQ(readBytes(config), "\xEF\xBB\xBF\r\n[Settings]\r\nSize = 36\r\n[Lvl-Lo]\r\nOA_Won = 3\r\n");
+  EXPECT_EQ(readFile(config), "\xEF\xBB\xBF\r\n[Settings]\r\nSize = 36\r\n[Lvl-Lo]\r\nOA_Won = 3\r\n");
 }
 
 TEST_F(ConfigFileTest, NothingIsCreatedWhereTheDirectoryAdmitsNoFile) {
@@ -279,9 +286,9 @@ TEST_F(ConfigFileTest, NothingIsCreatedWhereTheDirectoryAdmitsNoFile) {
 }
 
 TEST_F(ConfigFileTest, FileInAnUnwritableDirectoryIsRewrittenInPlace) {
-  writeBytes(config, "[Settings]\n; a long comment that makes the old file longer than the new one\nSize=24\n");
+  writeFile(config, "[Settings]\n; a long comment that makes the old file longer than the new one\nSize=24\n");
   if (!makeUnwritable(dir.path())) GTEST_SKIP() << "cannot make a directory unwritable here";
-  std::string after = afterEdit(readBytes(config), [] {
+  std::string after = afterEdit(readFile(config), [] {
     ConfigFile::selectGroup("Settings");
     ConfigFile::removeGroup("Settings");
     ConfigFile::writeInt("Size", 36);
@@ -291,7 +298,7 @@ TEST_F(ConfigFileTest, FileInAnUnwritableDirectoryIsRewrittenInPlace) {
 
 TEST_F(ConfigFileTest, FailedSaveLeavesTheOldFileByteForByte) {
   std::string before = Mark + DefaultSettings + "[Lvl-Lo]\r\nOA_Won = 12\r\n";
-  writeBytes(config, before);
+  writeFile(config, before);
   ConfigFile::open(config);
   ConfigFile::selectGroup("Settings");
   ConfigFile::writeInt("Colors", 5);
@@ -306,13 +313,13 @@ TEST_F(ConfigFileTest, FailedSaveLeavesTheOldFileByteForByte) {
   ConfigFile::close();
   ::setrlimit(RLIMIT_FSIZE, &saved);
   std::signal(SIGXFSZ, previous);
-  EXPECT_EQ(readBytes(config), before);
+  EXPECT_EQ(readFile(config), before);
   EXPECT_EQ(dir.entryCount(), 1) << "the temporary file was left behind";
 }
 
 TEST_F(ConfigFileTest, SaveReplacesTheFileKeepingPermissionsAndLinks) {
   std::string target = dir.file("real.ini");
-  writeBytes(target, "[A]\n");
+  writeFile(target, "[A]\n");
   ::chmod(target.c_str(), 0640);
   ASSERT_EQ(::symlink("real.ini", config.c_str()), 0);
   struct stat before {};
@@ -325,7 +332,7 @@ TEST_F(ConfigFileTest, SaveReplacesTheFileKeepingPermissionsAndLinks) {
   ::lstat(config.c_str(), &link);
   ::stat(target.c_str(), &after);
   EXPECT_TRUE(S_ISLNK(link.st_mode));
-  EXPECT_EQ(readBytes(target), Mark + "[A]\r\na = 1\r\n");
+  EXPECT_EQ(readFile(target), Mark + "[A]\r\na = 1\r\n");
   EXPECT_EQ(after.st_mode & 07777, 0640u);
   EXPECT_NE(after.st_ino, before.st_ino) << "the new content was not written to a new file";
   EXPECT_EQ(dir.entryCount(), 2);
@@ -347,16 +354,16 @@ TEST_F(ConfigFileTest, DirectoryOrHugeRandomFileDoesNotBreakTheStore) {
     c = static_cast<char>(state >> 24);
   }
   std::string big = dir.file("big.ini");
-  writeBytes(big, huge);
+  writeFile(big, huge);
   EXPECT_TRUE(ConfigFile::open(big));
   ConfigFile::selectGroup("Settings");
   ConfigFile::readInt("Size", 36);
   ConfigFile::close();
-  EXPECT_EQ(readBytes(big), huge);
+  EXPECT_EQ(readFile(big), huge);
 
   // Beyond any configuration file: not loaded, and never written.
   std::string vast = dir.file("vast.ini");
-  writeBytes(vast, "[Settings]\n");
+  writeFile(vast, "[Settings]\n");
   ASSERT_EQ(::truncate(vast.c_str(), 2 * 1024 * 1024), 0);
   EXPECT_FALSE(ConfigFile::open(vast));
   ensureDefaultSettings(1);

@@ -17,10 +17,11 @@
 #include <string>
 #include <vector>
 
-#include "scratch_dir.h"
 #include "settings/config_disk.h"
 #include "settings/config_file.h"
 #include "settings/config_text.h"
+#include "tests/support/files.h"
+#include "tests/support/scratch_dir.h"
 
 namespace {
 
@@ -53,6 +54,12 @@ extern "C" int ftruncate(int descriptor, off_t length) {
 
 namespace {
 
+using test_support::fileExists;
+using test_support::makeUnwritable;
+using test_support::readFile;
+using test_support::ScratchDir;
+using test_support::writeFile;
+
 const std::string Mark = "\xEF\xBB\xBF\r\n";
 
 // The file's entries as the reader sees them, one line each.
@@ -66,7 +73,7 @@ std::string entriesOf(const std::string& bytes) {
 // Another copy of the game saving: the whole file replaced, as its store does.
 void otherCopySaves(const std::string& path, const std::string& bytes) {
   const std::string temporary = path + ".other";
-  writeBytes(temporary, bytes);
+  writeFile(temporary, bytes);
   ASSERT_EQ(::rename(temporary.c_str(), path.c_str()), 0);
 }
 
@@ -94,17 +101,17 @@ class ConfigSharing : public ::testing::Test {
 };
 
 TEST_F(ConfigSharing, ASaveKeepsWhatAnotherCopyStoredSinceTheOpen) {
-  writeBytes(config, Mark + "[Settings]\r\nSize = 36\r\n[Lvl-Hi]\r\nOA_Lost = 1\r\n");
+  writeFile(config, Mark + "[Settings]\r\nSize = 36\r\n[Lvl-Hi]\r\nOA_Lost = 1\r\n");
   ConfigFile::open(config);  // a dialog of this copy is open
   ConfigFile::selectGroup("Settings");
   ConfigFile::writeInt("Size", 24);
   otherCopySaves(config, Mark + "[Settings]\r\nSize = 36\r\n[Lvl-Hi]\r\nOA_Lost = 2\r\nST_Lost = 2\r\n");
   ConfigFile::close();
-  EXPECT_EQ(readBytes(config), Mark + "[Settings]\r\nSize = 24\r\n[Lvl-Hi]\r\nOA_Lost = 2\r\nST_Lost = 2\r\n");
+  EXPECT_EQ(readFile(config), Mark + "[Settings]\r\nSize = 24\r\n[Lvl-Hi]\r\nOA_Lost = 2\r\nST_Lost = 2\r\n");
 }
 
 TEST_F(ConfigSharing, CountersAreCountedUpFromTheFileAsItIsAtTheSave) {
-  writeBytes(config, Mark + "[Lvl-Lo]\r\nOA_Won = 4\r\nST_Won = 3\r\n");
+  writeFile(config, Mark + "[Lvl-Lo]\r\nOA_Won = 4\r\nST_Won = 3\r\n");
   ConfigFile::open(config);
   ConfigFile::selectGroup("Lvl-Lo");
   ConfigFile::addInt("OA_Won", 1);
@@ -114,18 +121,18 @@ TEST_F(ConfigSharing, CountersAreCountedUpFromTheFileAsItIsAtTheSave) {
   EXPECT_EQ(ConfigFile::readInt("OA_Lost", 0), 1);
   otherCopySaves(config, Mark + "[Lvl-Lo]\r\nOA_Won = 7\r\nST_Won = 9\r\n[Lvl-Hi]\r\nOA_Lost = 2\r\n");
   ConfigFile::close();
-  EXPECT_EQ(readBytes(config), Mark + "[Lvl-Lo]\r\nOA_Won = 8\r\nST_Won = 9\r\n[Lvl-Hi]\r\nOA_Lost = 3\r\n");
+  EXPECT_EQ(readFile(config), Mark + "[Lvl-Lo]\r\nOA_Won = 8\r\nST_Won = 9\r\n[Lvl-Hi]\r\nOA_Lost = 3\r\n");
 }
 
 TEST_F(ConfigSharing, ARemovedGroupStaysRemovedAndLaterWritesFollowTheTopSection) {
-  writeBytes(config, Mark + "[Settings]\r\nSize = 36\r\n[Lvl-Lo]\r\nOA_Won = 4\r\n");
+  writeFile(config, Mark + "[Settings]\r\nSize = 36\r\n[Lvl-Lo]\r\nOA_Won = 4\r\n");
   ConfigFile::open(config);
   ConfigFile::selectGroup("Lvl-Lo");
   ConfigFile::removeGroup("Lvl-Lo");
   ConfigFile::writeString("Note", "top");  // the top section is current now
   otherCopySaves(config, Mark + "[Settings]\r\nSize = 24\r\n[Lvl-Lo]\r\nOA_Won = 5\r\n");
   ConfigFile::close();
-  EXPECT_EQ(readBytes(config), Mark + "Note = top\r\n[Settings]\r\nSize = 24\r\n");
+  EXPECT_EQ(readFile(config), Mark + "Note = top\r\n[Settings]\r\nSize = 24\r\n");
 }
 
 TEST_F(ConfigSharing, CopiesRecordingAtTheSameMomentAsProcessesLoseNoResult) {
@@ -171,10 +178,10 @@ TEST_F(ConfigSharing, CopiesRecordingAtTheSameMomentAsProcessesLoseNoResult) {
 TEST_F(ConfigSharing, ASaveInPlaceReadsAsOldOrNewAtEveryMoment) {
   const std::string longer = Mark + "[Settings]\r\nSize = 24\r\nCollection = 111111111111\r\n[Lvl-Hi]\r\nST_Lost = 16\r\n";
   const std::string shorter = Mark + "[Settings]\r\nSize = 36\r\n";
-  writeBytes(config, longer);
+  writeFile(config, longer);
   if (!makeUnwritable(dir.path())) GTEST_SKIP() << "cannot make a directory unwritable here";
   for (const auto& [from, to] : {std::pair{longer, shorter}, std::pair{shorter, longer}}) {
-    writeBytes(config, from);
+    writeFile(config, from);
     std::vector<std::string> observed;
     observedTexts = &observed;
     ConfigFile::open(config);
@@ -189,13 +196,13 @@ TEST_F(ConfigSharing, ASaveInPlaceReadsAsOldOrNewAtEveryMoment) {
     ASSERT_FALSE(observed.empty());
     for (const std::string& text : observed)
       EXPECT_TRUE(entriesOf(text) == entriesOf(from) || entriesOf(text) == entriesOf(to)) << text;
-    EXPECT_EQ(readBytes(config), to);
+    EXPECT_EQ(readFile(config), to);
   }
 }
 
 TEST_F(ConfigSharing, AFullDiskDuringASaveInPlaceLeavesTheOldFile) {
   const std::string before = Mark + "[Lvl-Hi]\r\nOA_Lost = 9\r\nST_Lost = 16\r\n";
-  writeBytes(config, before);
+  writeFile(config, before);
   if (!makeUnwritable(dir.path())) GTEST_SKIP() << "cannot make a directory unwritable here";
   const int code = inChild([&] {
     // The disk takes only a few more bytes than the file has.
@@ -209,13 +216,13 @@ TEST_F(ConfigSharing, AFullDiskDuringASaveInPlaceLeavesTheOldFile) {
     return 0;
   });
   ASSERT_EQ(code, 0);
-  EXPECT_EQ(readBytes(config), before);
+  EXPECT_EQ(readFile(config), before);
 }
 
 TEST_F(ConfigSharing, ASharedStickyFolderIsWrittenInPlace) {
   if (::geteuid() != 0) GTEST_SKIP() << "needs root to give the file to another user";
   ASSERT_EQ(::chmod(dir.path().c_str(), 01777), 0);
-  writeBytes(config, Mark + "[Settings]\r\nSize = 36\r\n");
+  writeFile(config, Mark + "[Settings]\r\nSize = 36\r\n");
   ASSERT_EQ(::chown(config.c_str(), 65533, 65533), 0);
   ASSERT_EQ(::chmod(config.c_str(), 0666), 0);
   struct stat before {};
@@ -229,7 +236,7 @@ TEST_F(ConfigSharing, ASharedStickyFolderIsWrittenInPlace) {
     return 0;
   });
   ASSERT_EQ(code, 0);
-  EXPECT_EQ(readBytes(config), Mark + "[Settings]\r\nSize = 24\r\n");
+  EXPECT_EQ(readFile(config), Mark + "[Settings]\r\nSize = 24\r\n");
   struct stat after {};
   ::stat(config.c_str(), &after);
   EXPECT_EQ(after.st_ino, before.st_ino);
@@ -238,12 +245,12 @@ TEST_F(ConfigSharing, ASharedStickyFolderIsWrittenInPlace) {
 }
 
 TEST_F(ConfigSharing, TemporaryFilesOfAKilledSaveAreRemovedOthersAreNot) {
-  writeBytes(config, Mark + "[Settings]\r\nSize = 36\r\n");
+  writeFile(config, Mark + "[Settings]\r\nSize = 36\r\n");
   const std::string stale = dir.file(".config.ini.Ab3xY9");
   const std::string fresh = dir.file(".config.ini.Qw8rT2");
   const std::string inUse = dir.file(".config.ini.Zz0000");
   const std::string foreign = dir.file(".config.ini.notours");
-  for (const std::string& path : {stale, fresh, inUse, foreign}) writeBytes(path, "[Settings]\r\n");
+  for (const std::string& path : {stale, fresh, inUse, foreign}) writeFile(path, "[Settings]\r\n");
   const timespec longAgo[2] = {{::time(nullptr) - 3600, 0}, {::time(nullptr) - 3600, 0}};
   for (const std::string& path : {stale, inUse, foreign}) ::utimensat(AT_FDCWD, path.c_str(), longAgo, 0);
   const int writer = ::open(inUse.c_str(), O_RDONLY);  // another copy still writing this one
@@ -269,19 +276,19 @@ TEST_F(ConfigSharing, ADanglingSymbolicLinkIsKeptAndItsTargetWritten) {
   struct stat link {};
   ASSERT_EQ(::lstat(config.c_str(), &link), 0);
   EXPECT_TRUE(S_ISLNK(link.st_mode));
-  EXPECT_EQ(readBytes(dir.file("kept/mirel.ini")), Mark + "[Settings]\r\nSize = 24\r\n");
+  EXPECT_EQ(readFile(dir.file("kept/mirel.ini")), Mark + "[Settings]\r\nSize = 24\r\n");
 }
 
 TEST_F(ConfigSharing, NoSaveWritesAFileTheStoreWouldRefuseToRead) {
   // Just under the limit with LF line ends; CR LF would carry it past.
   std::string lines;
   while (lines.size() + 16 < ConfigDisk::LargestFile) lines += "; padding line\n";
-  writeBytes(config, lines);
+  writeFile(config, lines);
   EXPECT_TRUE(ConfigFile::open(config));
   ConfigFile::selectGroup("Lvl-Lo");
   ConfigFile::addInt("OA_Won", 1);
   ConfigFile::close();
-  EXPECT_EQ(readBytes(config), lines);
+  EXPECT_EQ(readFile(config), lines);
   // The file still reads, so the next start sees the same figures.
   EXPECT_TRUE(ConfigFile::open(config));
   ConfigFile::selectGroup("Lvl-Lo");

@@ -1,14 +1,9 @@
 // The toolbar button "Statistics" of the real program opens the window, whose
 // own loop runs until it is closed; start-up has loaded the stored figures.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
-#include <fstream>
 #include <string>
 
-#include "common/app_state.h"
-#include "common/common.h"
 #include "common/ids.h"
 #include "common/statistics.h"
 #include "dialogs/statistics_window.h"
@@ -17,19 +12,14 @@
 #include "media/media.h"
 #include "media/testing.h"
 #include "settings/config_file.h"
-#include "shell/shell.h"
+#include "tests/support/game_scene.h"
+#include "tests/support/headless_game.h"
 
 namespace {
 
 TEST(StatisticsCommandTest, ToolbarButtonOpensTheWindowUntilItIsClosed) {
-  const auto previous = std::filesystem::current_path();
-  std::string pattern = (std::filesystem::temp_directory_path() / "statistics-command-XXXXXX").string();
-  ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-  std::filesystem::current_path(pattern);
-  std::ofstream(ids::ConfigFileName, std::ios::binary) << "[Settings]\nColors=4\n[Lvl-Hi]\nOA_Won=3\nOA_Lost=1\n";
-
-  App = AppState{};
-  StartUpSteps();
+  const test_support::GameScene scene;
+  test_support::startGame("[Settings]\nColors=4\n[Lvl-Hi]\nOA_Won=3\nOA_Lost=1\n");
   std::string shownTitle, shownTotal;
   int shownTab = -1;
   media::headless::setIdleHook([&] {
@@ -42,7 +32,7 @@ TEST(StatisticsCommandTest, ToolbarButtonOpensTheWindowUntilItIsClosed) {
     }
   });
   ASSERT_EQ(media::testing::clickToolbarButton(ids::Toolbar, ids::CommandStatistics), 1);
-  for (int pass = 0; pass < 20 && shownTitle.empty(); ++pass) RunMainLoopPass();
+  test_support::settle();
   media::headless::setIdleHook(nullptr);
 
   EXPECT_EQ(shownTitle, "Statistics");
@@ -51,10 +41,6 @@ TEST(StatisticsCommandTest, ToolbarButtonOpensTheWindowUntilItIsClosed) {
   EXPECT_FALSE(media::windowExists(ids::StatisticsWindow));
   EXPECT_FALSE(media::windowDisabled(ids::MainWindow));
   EXPECT_FALSE(ConfigFile::isOpen());
-
-  media::releaseAll();
-  std::filesystem::current_path(previous);
-  std::filesystem::remove_all(pattern);
 }
 
 }  // namespace

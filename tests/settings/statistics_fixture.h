@@ -5,19 +5,21 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 
+#include "common/ids.h"
 #include "common/statistics.h"
 #include "dialogs/statistics_window.h"
 #include "media/records.h"
+#include "tests/support/files.h"
+#include "tests/support/game_scene.h"
+#include "tests/support/records.h"
 
 class StatisticsTest : public ::testing::Test {
  protected:
   void SetUp() override;
-  void TearDown() override;
 
-  static void writeConfig(const std::string& bytes);
+  static void writeConfig(const std::string& bytes) { test_support::writeFile(ids::ConfigFileName, bytes); }
   static std::string configBytes();
   // A program start: fresh records, then statistics action 2 with the file open.
   static void startProgram();
@@ -26,8 +28,8 @@ class StatisticsTest : public ::testing::Test {
   // Writes one key of "Settings" (as the options window would).
   static void setSetting(const std::string& key, const std::string& value);
 
-  static std::string text(int control);
-  static const media::ControlRecord& control(int number);
+  static std::string text(int control) { return test_support::controlRecord(control).text; }
+  static const media::ControlRecord& control(int number) { return test_support::controlRecord(number); }
   static const StatisticsTab& tab(int levelIndex) { return StatisticsControls.tabs[levelIndex]; }
   // The figures of a tab in reading order, one string.
   static std::string figures(int levelIndex);
@@ -35,8 +37,7 @@ class StatisticsTest : public ::testing::Test {
   static void closeWindow();
 
  private:
-  std::filesystem::path previousDirectory_;
-  std::filesystem::path directory_;
+  test_support::GameScene scene_;
 };
 
 extern const std::string Mark;           // EF BB BF CR LF

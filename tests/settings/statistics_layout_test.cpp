@@ -93,11 +93,8 @@ TEST_F(StatisticsLayoutTest, WindowTabsAndEveryControlAtItsPlace) {
   const std::vector<Expected> tabs[2] = {tabControls("Won: ", "Lost: ", "Current: "),
                                          tabControls("Won:", "Lost:", "Current:")};
   for (int t = 0; t < 2; ++t) {
-    std::vector<int> numbers;
-    for (int n = 0; n < 1000; ++n) {
-      const media::ControlRecord* c = media::core::findControl(n);
-      if (c != nullptr && c->container == panel && c->tab == t) numbers.push_back(n);
-    }
+    const std::vector<int> numbers = test_support::findControls(
+        [&](const media::ControlRecord& c) { return c.container == panel && c.tab == t; });
     ASSERT_EQ(numbers.size(), tabs[t].size());
     for (std::size_t i = 0; i < numbers.size(); ++i) expectControl(numbers[i], tabs[t][i], panel, t);
     EXPECT_EQ(tab(t).reset, numbers.back());

@@ -264,7 +264,7 @@ TEST_F(StatisticsTest, MissingFileShowsZerosAndResetWritesNothing) {
   media::testing::clickControl(tab(0).reset);
   EXPECT_EQ(statisticsWindowPass(), 1);
   closeWindow();
-  EXPECT_FALSE(std::filesystem::exists(ids::ConfigFileName));
+  EXPECT_FALSE(test_support::fileExists(ids::ConfigFileName));
 }
 
 }  // namespace

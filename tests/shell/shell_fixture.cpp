@@ -1,45 +1,10 @@
 // The scenario fixture of the shell tests (see shell_fixture.h).
 #include "tests/shell/shell_fixture.h"
 
-#include <unistd.h>
-
-#include <fstream>
-#include <sstream>
-
 #include "common/common.h"
-#include "common/ids.h"
 #include "media/media.h"
 #include "settings/config_file.h"
 #include "shell/shell.h"
-
-namespace fs = std::filesystem;
-
-void ShellScenario::SetUp() {
-  previousDirectory_ = fs::current_path();
-  workDirectory_ = fs::temp_directory_path() /
-                   ("mirel-shell-" + std::to_string(::getpid()) + "-" +
-                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
-  fs::remove_all(workDirectory_);
-  fs::create_directories(workDirectory_);
-  fs::current_path(workDirectory_);
-  App = AppState{};
-  StartUpSteps();
-  Settle();
-}
-
-void ShellScenario::TearDown() {
-  if (ConfigFile::isOpen()) ConfigFile::close();
-  media::releaseAll();
-  fs::current_path(previousDirectory_);
-  fs::remove_all(workDirectory_);
-}
-
-void ShellScenario::Settle(int limit) {
-  for (int i = 0; i < limit; ++i) {
-    RunMainLoopPass();
-    if (App.LastEvent == media::EventNone) return;
-  }
-}
 
 void ShellScenario::WriteSettings(const std::string& mode, int tileSize) {
   ConfigFile::open(ids::ConfigFileName);
@@ -72,13 +37,6 @@ Cell ShellScenario::CellWithGroup() {
         return {c, r};
     }
   return {-1, -1};
-}
-
-std::string ShellScenario::ReadConfig() {
-  std::ifstream in(ids::ConfigFileName, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
 }
 
 bool SameFrame(const media::testing::Frame& a, const media::testing::Frame& b) {

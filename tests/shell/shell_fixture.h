@@ -6,21 +6,24 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 
 #include "common/app_state.h"
+#include "common/ids.h"
 #include "media/testing.h"
+#include "tests/support/files.h"
+#include "tests/support/game_scene.h"
+#include "tests/support/headless_game.h"
 
 class ShellScenario : public ::testing::Test {
  protected:
-  void SetUp() override;
-  void TearDown() override;
+  void SetUp() override {
+    test_support::startGame();
+    Settle();
+  }
 
  public:
-  // Runs loop passes until one finds no event (the virtual clock moves on 15 ms
-  // per empty pass); at most `limit` passes.
-  static void Settle(int limit = 50);
+  static void Settle() { test_support::settle(); }
   // Writes settings into config.ini the way the options window would.
   static void WriteSettings(const std::string& mode, int tileSize);
   // Starts a game with the New button: "P" practice or "T" tournament.
@@ -30,11 +33,10 @@ class ShellScenario : public ::testing::Test {
   static int CellY(int row);
   // A cell whose tile has a neighbour of its own colour, so a click removes a group.
   static Cell CellWithGroup();
-  static std::string ReadConfig();
+  static std::string ReadConfig() { return test_support::readFile(ids::ConfigFileName); }
 
  protected:
-  std::filesystem::path previousDirectory_;
-  std::filesystem::path workDirectory_;
+  test_support::GameScene scene_;
 };
 
 bool SameFrame(const media::testing::Frame& a, const media::testing::Frame& b);

@@ -1,12 +1,7 @@
 // Start-up as the player first sees it, the hook that paints the status texts,
 // and the path taken when the asset library is missing.
-#include <unistd.h>
-
 #include <cstdlib>
-#include <cstring>
-#include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "common/common.h"
 #include "common/ids.h"
@@ -15,8 +10,9 @@
 #include "media/media.h"
 #include "shell/shell.h"
 #include "tests/shell/shell_fixture.h"
-
-namespace fs = std::filesystem;
+#include "tests/support/files.h"
+#include "tests/support/run_copy.h"
+#include "tests/support/scratch_dir.h"
 
 using StartUpTest = ShellScenario;
 
@@ -126,24 +122,14 @@ TEST_F(StartUpTest, TheFirstStartLeavesTheDefaultSettingsOnDisk) {
 // got to. The library check must come before the window pictures are decoded
 // and any window exists, and before config.ini is touched.
 TEST(StartUpWithoutLibrary, OneErrorBoxThenExitCodeZeroAndNoWindow) {
-  const fs::path alone = fs::temp_directory_path() / ("mirel-alone-" + std::to_string(::getpid()));
-  fs::remove_all(alone);
-  fs::create_directories(alone);
-  const fs::path copy = alone / "shell_tests";
-  fs::copy_file(media::programFileName(), copy);
-  const std::string report = (alone / "report.txt").string();
-  const std::string command = "cd " + alone.string() + " && MIREL_ALONE_REPORT=" + report + " " + copy.string() +
-                              " --gtest_filter=StartUpAlone.Child > /dev/null 2>&1";
-  const int status = std::system(command.c_str());
-  ASSERT_TRUE(WIFEXITED(status));
-  EXPECT_EQ(WEXITSTATUS(status), 0);
-  std::ifstream in(report);
-  std::stringstream text;
-  text << in.rdbuf();
-  EXPECT_EQ(text.str(), "boxes 1\nLibrary Error|Unable to import Images|1\nbutton faces decoded 1\n"
-                        "background decoded 0\n");
-  EXPECT_FALSE(fs::exists(alone / "config.ini"));
-  fs::remove_all(alone);
+  const test_support::ScratchDir alone;
+  const std::string report = alone.file("report.txt");
+  const test_support::CopyRun run = test_support::runCopyOfThisProgram(
+      alone.path(), "shell_tests", {"--gtest_filter=StartUpAlone.Child"}, {"MIREL_ALONE_REPORT=" + report});
+  EXPECT_EQ(run.exitCode, 0) << run.output;
+  EXPECT_EQ(test_support::readFile(report), "boxes 1\nLibrary Error|Unable to import Images|1\nbutton faces decoded 1\n"
+                                            "background decoded 0\n");
+  EXPECT_FALSE(test_support::fileExists(alone.file("config.ini")));
 }
 
 namespace {

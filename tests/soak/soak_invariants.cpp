@@ -4,7 +4,7 @@
 #include "common/app_state.h"
 #include "common/ids.h"
 #include "media/media.h"
-#include "stored_config.h"
+#include "tests/support/stored_config.h"
 
 namespace soak {
 
@@ -62,9 +62,9 @@ std::string CheckUndoButton() {
 }
 
 std::string CheckStoredFile(const std::array<int, 2>& countedGames) {
-  const testing_config::StoredConfig config = testing_config::ReadStoredConfig(ids::ConfigFileName);
+  const test_support::StoredConfig config = test_support::ReadStoredConfig(ids::ConfigFileName);
   if (!config.exists) return "config.ini cannot be read";
-  if (const std::string missing = testing_config::MissingSettings(config); !missing.empty())
+  if (const std::string missing = test_support::MissingSettings(config); !missing.empty())
     return "config.ini lacks the settings " + missing;
   const char* groups[] = {"Lvl-Lo", "Lvl-Hi"};
   for (int level = 0; level < 2; ++level) {

@@ -9,7 +9,6 @@
 #include "common/common.h"
 #include "common/ids.h"
 #include "engine/engine.h"
-#include "game_driver.h"
 #include "media/backend.h"
 #include "media/headless/headless.h"
 #include "media/media.h"
@@ -17,7 +16,9 @@
 #include "settings/config_file.h"
 #include "shell/shell.h"
 #include "soak_invariants.h"
-#include "stored_config.h"
+#include "tests/support/headless_game.h"
+#include "tests/support/records.h"
+#include "tests/support/stored_config.h"
 
 namespace soak {
 
@@ -25,7 +26,6 @@ namespace {
 
 constexpr const char* ResetCaption = "Delete selected Statistics";
 constexpr const char* QuitCaption = "Quit Game";
-constexpr int SettleLimit = 256;  // passes one action may cause
 constexpr int BannerWait = 10000;  // ms: longer than any end-of-game animation
 
 bool GameInPlay() { return App.GameState == Running || App.GameState == Paused; }
@@ -124,7 +124,7 @@ Player::Player(std::uint32_t seed, bool trace) : rng_(seed), trace_(trace) {}
 
 void Player::Trace(const std::string& what) const {
   if (!trace_) return;
-  const testing_config::StoredConfig config = testing_config::ReadStoredConfig(ids::ConfigFileName);
+  const test_support::StoredConfig config = test_support::ReadStoredConfig(ids::ConfigFileName);
   auto stored = [&](const char* group) { return config.number(group, "OA_Won", 0) + config.number(group, "OA_Lost", 0); };
   std::fprintf(stderr, "event %ld, game %ld: %s; counted %d easy, %d hard; on disk %d easy, %d hard%s\n", tally_.events,
                tally_.games, what.c_str(), counted_[0], counted_[1], stored("Lvl-Lo"), stored("Lvl-Hi"),
@@ -171,20 +171,12 @@ void Player::AfterEvent() {
 }
 
 void Player::Settle() {
-  for (int pass = 0; pass < SettleLimit; ++pass) {
-    RunMainLoopPass();
-    if (App.LastEvent == media::EventNone) return;
-    AfterEvent();
-  }
-  Fail("one action kept the main loop busy for " + std::to_string(SettleLimit) + " passes");
+  if (!test_support::settle([this] { AfterEvent(); }))
+    Fail("one action kept the main loop busy for " + std::to_string(test_support::SettlePassLimit) + " passes");
 }
 
 void Player::Idle(int ms) {
-  const std::int64_t end = media::headless::now() + ms;
-  while (media::headless::now() < end) {
-    RunMainLoopPass();
-    if (App.LastEvent != media::EventNone) AfterEvent();
-  }
+  test_support::advanceClock(ms, [this] { AfterEvent(); });
 }
 
 void Player::ExpectBox() {
@@ -236,7 +228,7 @@ void Player::PressNew() {
       if (asks) ++counted_[static_cast<std::size_t>(game_->level)];
       ++tally_.ended;
     }
-    const testing_config::StoredConfig config = testing_config::ReadStoredConfig(ids::ConfigFileName);
+    const test_support::StoredConfig config = test_support::ReadStoredConfig(ids::ConfigFileName);
     game_ = Game{config.value("Settings", "Mode").value_or("P") == "T",
                  config.number("Settings", "Size", 36) == 36 ? 0 : 1};
     Trace(std::string(asks ? "abandoned, " : "") + "new " + (game_->tournament ? "tournament" : "practice") +
@@ -355,13 +347,13 @@ void Player::MainAction() {
 // loop it gives that dialog one input, in the main loop it does nothing.
 void Player::DialogAction() {
   VerifyBoxes();
-  const int window = game_driver::TopDialog();
+  const int window = test_support::topDialog();
   if (window < 0) return;
   ++tally_.events;
   CheckAll(false);
   if (!Chance(20) && DialogControlAction(window)) return;
   ++tally_.dialogs;
-  const int close = game_driver::ControlWithText(window, "Close");
+  const int close = test_support::controlWithText(window, "Close");
   if (close >= 0 && Chance(50) && media::testing::clickControl(close)) return;
   if (!media::testing::requestClose(window)) Fail("the dialog on top does not take a close request");
 }
@@ -369,12 +361,12 @@ void Player::DialogAction() {
 // One random change to a control of the dialog, as a player makes it. Answers
 // false when no control took it.
 bool Player::DialogControlAction(int window) {
-  std::vector<int> controls = game_driver::ControlsOf(window);
+  std::vector<int> controls = test_support::controlsOf(window);
   // Half the time the choices that change the game most: the option buttons.
   if (Chance(50)) {
-    std::vector<int> options;
-    for (int number : controls)
-      if (media::core::findControl(number)->kind == media::ControlOptionButton) options.push_back(number);
+    const std::vector<int> options = test_support::findControls([window](const media::ControlRecord& control) {
+      return control.window == window && control.kind == media::ControlOptionButton;
+    });
     if (!options.empty()) controls = options;
   }
   for (int tries = 0; tries < 8 && !controls.empty(); ++tries) {

@@ -7,21 +7,19 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <random>
 #include <string>
 
 #include "common/ids.h"
-#include "game_driver.h"
-#include "media/media.h"
 #include "media/testing.h"
-#include "settings/config_file.h"
 #include "soak_player.h"
+#include "tests/support/files.h"
+#include "tests/support/game_scene.h"
+#include "tests/support/headless_game.h"
 
 namespace {
 
 constexpr long DefaultGames = 300;
-constexpr const char* MemoryDirectory = "/dev/shm";
 constexpr long ActionsPerGameLimit = 4000;  // a run this long is stuck, not unlucky
 
 long EnvironmentNumber(const char* name, long fallback) {
@@ -35,9 +33,8 @@ TEST(Soak, RandomGamesKeepEveryInvariantAfterEveryEvent) {
   std::printf("soak: %ld games, seed %u (MIREL_SOAK_SEED=%u replays the input)\n", games, seed, seed);
 
   // The game syncs config.ini at every save; in memory that costs nothing.
-  std::error_code error;
-  game_driver::WorkDirectory work(std::filesystem::is_directory(MemoryDirectory, error) ? MemoryDirectory : "");
-  game_driver::StartProgram();
+  const test_support::GameScene scene(test_support::memoryBase());
+  test_support::startGame();
   // The deals follow the seed too, so a seed replays a run exactly.
   media::testing::seedRandom(seed);
   const bool trace = EnvironmentNumber("MIREL_SOAK_TRACE", 0) != 0;
@@ -49,10 +46,8 @@ TEST(Soak, RandomGamesKeepEveryInvariantAfterEveryEvent) {
       player.MainAction();
     }
   } catch (const soak::SoakFailure& failure) {
-    if (trace) std::fprintf(stderr, "config.ini:\n%s\n", game_driver::ReadFile(ids::ConfigFileName).c_str());
+    if (trace) std::fprintf(stderr, "config.ini:\n%s\n", test_support::readFile(ids::ConfigFileName).c_str());
     FAIL() << failure.what() << "; seed " << seed;
-  } catch (const game_driver::ProgramEnded& ended) {
-    FAIL() << "the program ended with exit code " << ended.exitCode << "; seed " << seed;
   }
   const soak::Tally& tally = player.tally();
   std::printf("soak: %ld games, %ld ended (%ld won, %ld lost, the rest abandoned), %ld events, %ld checks, "
@@ -69,8 +64,6 @@ TEST(Soak, RandomGamesKeepEveryInvariantAfterEveryEvent) {
     EXPECT_GT(started[0][0] + started[1][0], 0) << "no easy game; seed " << seed;
     EXPECT_GT(started[0][1] + started[1][1], 0) << "no hard game; seed " << seed;
   }
-  if (ConfigFile::isOpen()) ConfigFile::close();
-  media::releaseAll();
 }
 
 }  // namespace

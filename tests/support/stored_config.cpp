@@ -1,11 +1,11 @@
 // The test-side reader of config.ini; see stored_config.h.
-#include "stored_config.h"
+#include "tests/support/stored_config.h"
 
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
 
-namespace testing_config {
+namespace test_support {
 
 namespace {
 
@@ -88,4 +88,4 @@ std::string MissingSettings(const StoredConfig& config) {
   return missing;
 }
 
-}  // namespace testing_config
+}  // namespace test_support

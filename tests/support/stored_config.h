@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-namespace testing_config {
+namespace test_support {
 
 struct StoredKey {
   std::string name;
@@ -42,4 +42,4 @@ inline constexpr const char* SettingsKeys[] = {"Colors", "Size", "Mode", "Time",
 // Empty when the file holds all eight settings; otherwise the missing keys.
 std::string MissingSettings(const StoredConfig& config);
 
-}  // namespace testing_config
+}  // namespace test_support

@@ -1,17 +1,55 @@
-"""A private X server for tests that drive the real program as a player would.
+"""A private X server for the tests and benchmarks that run the real program.
 
 Desktop starts Xvfb on a display it picks itself (-displayfd, so parallel
 tests never collide), without a window manager, and offers the few actions
 the tests need: find a mapped window by its exact title, read its geometry,
 focus it and press keys, move and click the pointer, take a screenshot and
-read pixels of it. Game starts mirel in a working directory of its own.
+read pixels of it, and time a program's start until its window is mapped.
+Game starts a program in a working directory of its own. Sound goes to OpenAL
+Soft's silent device (ALSOFT_DRIVERS=null), as on a machine without a sound
+card.
+
+Scripts import this file by its path relative to their own:
+    sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
 """
+import contextlib
 import os
 import re
+import shutil
 import subprocess
+import tempfile
 import time
 
 TITLE = "Free Mirel ! v4"
+
+# The settings of a first start without sound; config_text changes some of them.
+SETTINGS = (("Colors", "4"), ("Size", "36"), ("Mode", "P"), ("Time", "3600"), ("Undo", "1"), ("Sound", "0"),
+            ("Vol", "50"), ("Collection", "111111111111"))
+
+
+def config_text(**changes):
+    """config.ini as the game writes it, with the "Settings" group's values changed by keyword."""
+    unknown = set(changes) - {key for key, _ in SETTINGS}
+    if unknown:
+        raise ValueError(f"no such settings: {sorted(unknown)}")
+    lines = [f"{key} = {changes.get(key, value)}" for key, value in SETTINGS]
+    return "\ufeff\r\n[Settings]\r\n" + "".join(line + "\r\n" for line in lines)
+
+
+@contextlib.contextmanager
+def scratch(prefix):
+    """An empty directory to run a program in, removed with its content afterwards."""
+    work = tempfile.mkdtemp(prefix=prefix)
+    try:
+        yield work
+    finally:
+        shutil.rmtree(work, ignore_errors=True)
+
+
+def write_config(workdir, **changes):
+    """Writes config_text(**changes) as workdir/config.ini."""
+    with open(os.path.join(workdir, "config.ini"), "w", encoding="utf-8", newline="") as f:
+        f.write(config_text(**changes))
 
 
 class Desktop:
@@ -27,11 +65,18 @@ class Desktop:
             number = pipe.readline().strip()
         if not number:
             self.server.kill()
+            self.server.wait()
             raise RuntimeError("Xvfb did not start")
         self.env = dict(os.environ, DISPLAY=":" + number, QT_QPA_PLATFORM="xcb", ALSOFT_DRIVERS="null")
         self.env.pop("WAYLAND_DISPLAY", None)
         self.env.pop("LD_LIBRARY_PATH", None)
         self.env.update(extra_env or {})
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exc):
+        self.close()
 
     def run(self, *args):
         return subprocess.run(list(args), env=self.env, capture_output=True, text=True)
@@ -57,6 +102,20 @@ class Desktop:
             time.sleep(0.1)
         return True
 
+    def viewable(self, title):
+        """Whether a window with this title is mapped; one quick xwininfo call, for timing."""
+        return "IsViewable" in self.run("xwininfo", "-name", title).stdout
+
+    def time_to_map(self, program, title, workdir, timeout=20.0):
+        """Starts the program; returns (seconds until its window is viewable, the Game)."""
+        game = Game(self, program, workdir)
+        while not self.viewable(title):
+            if not game.alive() or time.monotonic() - game.started > timeout:
+                game.kill()
+                raise RuntimeError(f"{program} ended or did not map its window: {game.errors()}")
+            time.sleep(0.002)
+        return time.monotonic() - game.started, game
+
     def visible_titles(self):
         ids = self.run("xdotool", "search", "--onlyvisible", "--name", ".").stdout.split()
         return [self.run("xdotool", "getwindowname", wid).stdout.strip() for wid in ids]
@@ -81,9 +140,17 @@ class Desktop:
         time.sleep(0.05)
 
     def click(self, x, y):
+        """A left click at screen coordinates."""
         self.move(x, y)
         time.sleep(0.1)
         self.run("xdotool", "click", "1")
+
+    def click_in(self, wid, x, y, settle=0.2):
+        """A left click at coordinates relative to the window; then settle seconds for the program to answer."""
+        self.run("xdotool", "mousemove", "--window", wid, str(x), str(y))
+        time.sleep(0.2)
+        self.run("xdotool", "click", "1")
+        time.sleep(settle)
 
     def screenshot(self, path):
         self.run("import", "-window", "root", path)
@@ -108,12 +175,13 @@ class Desktop:
 
 
 class Game:
-    """One run of the program in its own working directory; what it writes to
+    """One run of a program in its own working directory; what it writes to
     standard error is kept in a file there."""
 
     def __init__(self, desktop, program, workdir):
         self.log = os.path.join(workdir, "mirel-stderr.txt")
         with open(self.log, "wb") as log:
+            self.started = time.monotonic()
             self.proc = subprocess.Popen([program], cwd=workdir, env=desktop.env, stdout=subprocess.DEVNULL,
                                          stderr=log)
 
@@ -131,4 +199,31 @@ class Game:
     def kill(self):
         if self.alive():
             self.proc.kill()
-            self.proc.wait()
+        self.proc.wait()
+
+
+# What the start-up benchmarks measure a process by.
+
+MINIMAL_TITLE = "Minimal Qt Window"
+
+
+def programs(build):
+    """(name, path, window title) of mirel and of the minimal Qt program it is compared with."""
+    build = os.path.abspath(build)
+    return (("mirel", os.path.join(build, "mirel"), TITLE),
+            ("minimal", os.path.join(build, "startup_minimal_qt"), MINIMAL_TITLE))
+
+
+def cpu_seconds(pid):
+    """User and system CPU time the process has used so far."""
+    with open(f"/proc/{pid}/stat") as f:
+        fields = f.read().rsplit(")", 1)[1].split()
+    return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
+
+
+def resident_kib(pid):
+    with open(f"/proc/{pid}/status") as f:
+        for line in f:
+            if line.startswith("VmRSS:"):
+                return int(line.split()[1])
+    return 0

@@ -1,0 +1,27 @@
+// The scene of a test that runs game code: a fresh scratch directory that is
+// the working directory while the scene lives (so config.ini is the test's
+// own), and at its end the game's leftovers cleared before the directory goes:
+// config.ini closed if the game left it open, every object of the media layer
+// released. It works with either media back end.
+#pragma once
+
+#include <string_view>
+
+#include "tests/support/scratch_dir.h"
+
+namespace test_support {
+
+class GameScene : public ScratchDir {
+ public:
+  // The directory is made in base (see ScratchDir) and entered.
+  explicit GameScene(std::string_view base = {});
+  ~GameScene();
+};
+
+// For tests of one window of the game without the rest of start-up: the media
+// layer initialised, a fresh application record, and the main window open as
+// the owner of the dialogs (620 x 544, its caption only). False when the
+// window did not open.
+bool openBareMainWindow();
+
+}  // namespace test_support
