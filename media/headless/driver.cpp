@@ -2,7 +2,7 @@
 // user would and posts the events the real desktop raises; output is read
 // from what the back end recorded.
 #include "media/backend.h"
-#include "media/core.h"
+#include "media/core/core.h"
 #include "media/headless/headless.h"
 #include "media/headless/state.h"
 #include "media/testing.h"

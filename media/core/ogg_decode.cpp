@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "media/core.h"
+#include "media/core/core.h"
 
 namespace media {
 namespace {

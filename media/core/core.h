@@ -9,7 +9,7 @@
 
 #include "media/backend.h"
 #include "media/records.h"
-#include "media/tables.h"
+#include "media/core/tables.h"
 
 namespace media::core {
 

@@ -6,7 +6,7 @@
 #include <deque>
 #include <vector>
 
-#include "media/core.h"
+#include "media/core/core.h"
 
 namespace media {
 namespace {

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "media/core.h"
+#include "media/core/core.h"
 
 namespace media {
 namespace {

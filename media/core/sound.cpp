@@ -8,7 +8,7 @@
 
 #include <algorithm>
 
-#include "media/core.h"
+#include "media/core/core.h"
 #include "media/testing.h"
 
 namespace media {

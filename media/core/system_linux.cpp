@@ -11,7 +11,7 @@
 #include <cstring>
 #include <vector>
 
-#include "media/system.h"
+#include "media/core/system.h"
 
 namespace media::system {
 

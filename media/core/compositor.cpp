@@ -1,7 +1,7 @@
 // Pixel loops of the compositor. Opaque draws copy whole rows; blended draws
 // mix src x a + dst x (255 - a), rounded, per channel. Both clip the picture to
 // the surface and draw nothing when it lies wholly outside.
-#include "media/compositor.h"
+#include "media/core/compositor.h"
 
 #include <algorithm>
 #include <cstring>

@@ -3,7 +3,7 @@
 // Each changes the record first and then lets the back end follow it.
 #include <algorithm>
 
-#include "media/core.h"
+#include "media/core/core.h"
 
 namespace media {
 namespace {

@@ -4,7 +4,7 @@
 // a change of control list ends the group.
 #include <algorithm>
 
-#include "media/core.h"
+#include "media/core/core.h"
 
 namespace media {
 namespace {

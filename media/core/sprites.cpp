@@ -4,8 +4,8 @@
 // and the picture has one; otherwise they are keyed on a transparent colour.
 #include <algorithm>
 
-#include "media/compositor.h"
-#include "media/core.h"
+#include "media/core/compositor.h"
+#include "media/core/core.h"
 
 namespace media {
 namespace {

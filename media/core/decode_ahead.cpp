@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <future>
 
-#include "media/core.h"
+#include "media/core/core.h"
 
 namespace media {
 namespace {

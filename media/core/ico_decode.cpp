@@ -3,7 +3,7 @@
 // or 32 bits per pixel with its 1-bit transparency mask.
 #include <cstring>
 
-#include "media/core.h"
+#include "media/core/core.h"
 
 namespace media {
 namespace {

@@ -2,8 +2,8 @@
 // platform's name ("x.so"), tried in the program's own directory first, then
 // through the system loader's search. Calls return a pointer-sized result, so
 // addresses handed out by a library survive on 64-bit systems.
-#include "media/core.h"
-#include "media/system.h"
+#include "media/core/core.h"
+#include "media/core/system.h"
 
 namespace media {
 namespace {

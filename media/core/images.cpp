@@ -4,7 +4,7 @@
 // place, so controls showing it follow. Freeing clears every reference.
 #include <cstring>
 
-#include "media/core.h"
+#include "media/core/core.h"
 
 namespace media {
 namespace {

@@ -1,6 +1,6 @@
 // The font table. The back end fills in the pixel height from the display's
 // vertical resolution (points x dpi / 72) when it makes the font.
-#include "media/core.h"
+#include "media/core/core.h"
 
 namespace media {
 namespace {

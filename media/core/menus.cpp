@@ -1,6 +1,6 @@
 // Pop-up menus, the toolbar, the tray icon and keyboard shortcuts: records in
 // their tables, realised by the back end, which raises their events.
-#include "media/core.h"
+#include "media/core/core.h"
 
 namespace media {
 namespace {

@@ -3,7 +3,7 @@
 // shows it.
 #include <algorithm>
 
-#include "media/core.h"
+#include "media/core/core.h"
 
 namespace media {
 namespace {

@@ -1,6 +1,6 @@
 // Message boxes, opening documents, and the program's file name and path part.
-#include "media/core.h"
-#include "media/system.h"
+#include "media/core/core.h"
+#include "media/core/system.h"
 
 namespace media {
 

@@ -1,6 +1,6 @@
 // Setting the layer up, the one sweep that releases everything, and the one
 // place that ends the process.
-#include "media/core.h"
+#include "media/core/core.h"
 
 namespace media {
 

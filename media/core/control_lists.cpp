@@ -4,7 +4,7 @@
 // before it becomes current again.
 #include <vector>
 
-#include "media/core.h"
+#include "media/core/core.h"
 
 namespace media {
 namespace {
