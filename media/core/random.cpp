@@ -8,8 +8,8 @@
 #include <cstring>
 #include <utility>
 
+#include "media/core/core.h"
 #include "media/media.h"
-#include "media/testing.h"
 
 namespace media {
 namespace {
@@ -40,7 +40,7 @@ std::uint32_t next() {
 
 }  // namespace
 
-void testing::seedRandom(std::uint64_t seed) { seedFrom(seed); }
+void core::seedRandom(std::uint64_t seed) { seedFrom(seed); }
 
 std::uint32_t random(std::uint32_t maximum) {
   return static_cast<std::uint32_t>((std::uint64_t{next()} * (std::uint64_t{maximum} + 1)) >> 32);

@@ -1,7 +1,9 @@
 // Sound through OpenAL Soft: one buffer and one source per clip, linear gain
 // volume / 100 (the attenuation 20 log10(volume / 100) dB of the design).
-// Without an output device nothing loads and nothing plays. A back end that
-// renders into memory opens the loopback device, which tests read samples from.
+// Without an output device nothing loads and nothing plays. The device is the
+// back end's; a loopback device (the headless back end's, or one a test driver
+// puts in its place with setSoundOutputOpener) renders into memory, where tests
+// read the samples.
 #include <AL/al.h>
 #include <AL/alc.h>
 #include <AL/alext.h>
@@ -9,12 +11,9 @@
 #include <algorithm>
 
 #include "media/core/core.h"
-#include "media/testing.h"
 
 namespace media {
 namespace {
-
-constexpr int loopbackRate = 44100;
 
 struct Sound {
   ALuint buffer = 0;
@@ -28,7 +27,7 @@ ALCcontext* context = nullptr;
 bool loopback = false;    // the device opened is a loopback (rendering) device
 bool loopbackOpened = false;  // set by openLoopbackDevice until initialiseSound takes it
 bool devicePaused = false;
-std::vector<core::PlayedSound> played;
+core::SoundOutputOpener openOutput = backend::openAudioDevice;
 
 void release(Sound& sound) {
   alSourceStop(sound.source);
@@ -46,7 +45,7 @@ bool createContext() {
   // Mono float output without limiter or HRTF: rendered samples are the clip
   // times its gain, nothing more.
   const ALCint attributes[] = {ALC_FORMAT_CHANNELS_SOFT, ALC_MONO_SOFT, ALC_FORMAT_TYPE_SOFT, ALC_FLOAT_SOFT,
-                               ALC_FREQUENCY, loopbackRate, ALC_HRTF_SOFT, ALC_FALSE,
+                               ALC_FREQUENCY, core::loopbackRate, ALC_HRTF_SOFT, ALC_FALSE,
                                ALC_OUTPUT_LIMITER_SOFT, ALC_FALSE, 0};
   context = alcCreateContext(device, attributes);
   return context != nullptr;
@@ -69,7 +68,9 @@ ALCdevice* core::openLoopbackDevice() {
   return opened;
 }
 
-const std::vector<core::PlayedSound>& core::playedSounds() { return played; }
+void core::setSoundOutputOpener(SoundOutputOpener open) { openOutput = open ? open : backend::openAudioDevice; }
+
+ALCdevice* core::renderingDevice() { return loopback ? device : nullptr; }
 
 void core::releaseSound() {
   freeSound(-1);
@@ -82,13 +83,12 @@ void core::releaseSound() {
   device = nullptr;
   loopback = false;
   devicePaused = false;
-  played.clear();
 }
 
 int initialiseSound() {
   if (device) return 1;
   loopbackOpened = false;
-  device = backend::openAudioDevice();
+  device = openOutput();
   loopback = loopbackOpened;
   if (!device) return 0;
   if (!createContext() || !alcMakeContextCurrent(context)) {
@@ -144,7 +144,7 @@ int playSound(int number) {
   alSourceStop(sound->source);
   alSourceRewind(sound->source);
   alSourcePlay(sound->source);
-  played.push_back({number, sound->volume});
+  backend::soundPlayed(number, sound->volume);
   return 1;
 }
 
@@ -182,15 +182,5 @@ int freeSound(int number) {
   release(*sound);
   return 1;
 }
-
-int testing::renderSound(float* samples, int frames) {
-  if (!device || !loopback || !samples || frames <= 0) return 0;
-  static auto render = reinterpret_cast<LPALCRENDERSAMPLESSOFT>(alcGetProcAddress(device, "alcRenderSamplesSOFT"));
-  if (!render) return 0;
-  render(device, samples, frames);
-  return 1;
-}
-
-int testing::soundSampleRate() { return device && loopback ? loopbackRate : 0; }
 
 }  // namespace media

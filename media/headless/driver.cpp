@@ -61,12 +61,6 @@ void updateHover() {
 
 }  // namespace
 
-std::vector<headless::PlayedSound> headless::playedSounds() {
-  std::vector<PlayedSound> result;
-  for (const auto& played : core::playedSounds()) result.push_back({played.number, played.volume});
-  return result;
-}
-
 int testing::clickControl(int control) {
   ControlRecord* record = core::findControl(control);
   if (!record || !reachable(*record)) return 0;

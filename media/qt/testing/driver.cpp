@@ -2,8 +2,8 @@
 // user's would: buttons are clicked, sliders and tabs moved, the cursor is
 // placed with QCursor::setPos and mouse events are sent to the widget under
 // it, so the back end's own handlers write the records and post the events.
-// Linking this file into a test makes message boxes, pop-up menus and opened
-// documents answer from the driver's queues instead of a person and a desktop.
+// Message boxes, pop-up menus and documents are answered by the stand-ins
+// (stand_ins.h); rendered sound and seeding come from the core's test part.
 #include "media/testing.h"
 
 #include <QAbstractButton>
@@ -20,15 +20,11 @@
 
 #include "media/qt/qt_internal.h"
 #include "media/qt/surface_widget.h"
+#include "media/qt/testing/stand_ins.h"
 #include "media/qt/window_widget.h"
 
 namespace media::qt {
 namespace {
-
-[[maybe_unused]] const bool driverLinked = [] {
-  testHooks().active = true;
-  return true;
-}();
 
 bool windowTakesInput(int window) {
   const WindowRecord* record = core::findWindow(window);
@@ -96,6 +92,24 @@ SurfaceWidget* surface() {
   return nullptr;
 }
 
+QToolBar* toolbarWidget(int number) {
+  const ToolbarRecord* record = core::findToolbar(number);
+  return record ? static_cast<QToolBar*>(record->native) : nullptr;
+}
+
+QAction* toolbarAction(int toolbar, int item) {
+  const QToolBar* bar = toolbarWidget(toolbar);
+  if (!bar) return nullptr;
+  for (QAction* action : bar->actions())
+    if (!action->isSeparator() && action->data().toInt() == item) return action;
+  return nullptr;
+}
+
+QSystemTrayIcon* trayIcon(int number) {
+  const TrayRecord* record = core::findTray(number);
+  return record ? static_cast<QSystemTrayIcon*>(record->native) : nullptr;
+}
+
 }  // namespace
 }  // namespace media::qt
 
@@ -153,7 +167,7 @@ int moveMouse(int window, int x, int y) {
   WindowWidget* widget = windowWidget(window);
   if (!widget) return 0;
   const QPoint point(x, y);
-  const int movesBefore = testHooks().mouseMovesPosted;
+  const int movesBefore = standins::windowMouseMoves();
   QCursor::setPos(widget->mapToGlobal(point));
   pump();
   // Where the platform does not turn a cursor move into a mouse event, send one.
@@ -161,7 +175,7 @@ int moveMouse(int window, int x, int y) {
   QPoint local;
   QWidget* target = inside ? &hitWidget(*widget, point, local) : nullptr;
   moveCursorOnto(target);
-  if (target && testHooks().mouseMovesPosted == movesBefore)
+  if (target && standins::windowMouseMoves() == movesBefore)
     sendMouse(*target, QEvent::MouseMove, local, Qt::NoButton, Qt::NoButton);
   return 1;
 }
@@ -186,17 +200,6 @@ int pressShortcut(int window, int key) {
     pump();
     return 1;
   }
-  return 0;
-}
-
-int chooseMenuItem(int menu, int item) {
-  const MenuRecord* record = core::findMenu(menu);
-  if (!record || item < 0) return 0;
-  for (const MenuItem& entry : record->items)
-    if (entry.item == item) {
-      testHooks().menuChoices.push_back({menu, item});
-      return 1;
-    }
   return 0;
 }
 
@@ -225,16 +228,6 @@ int requestClose(int window) {
   return 1;
 }
 
-void answerMessageBox(int button) { testHooks().boxAnswers.push_back(button); }
-
-std::vector<ShownMessageBox> shownMessageBoxes() {
-  std::vector<ShownMessageBox> boxes;
-  for (const TestHooks::Box& box : testHooks().boxesShown) boxes.push_back({box.caption, box.text, box.kind});
-  return boxes;
-}
-
-std::vector<std::string> openedDocuments() { return testHooks().documentsOpened; }
-
 Placement controlPlacement(int control) {
   const QWidget* widget = controlWidget(control);
   if (!widget) return {};
@@ -242,13 +235,17 @@ Placement controlPlacement(int control) {
   return {area.x(), area.y(), area.width(), area.height()};
 }
 
-int presentedFrameCount() { return testHooks().framesPresented; }
+// Frames presented to the drawing surface now open (0 when none is open).
+int presentedFrameCount() {
+  const SurfaceWidget* widget = surface();
+  return widget ? widget->presentedFrames() : 0;
+}
 
 // The surface as it paints itself, at one image pixel per screen pixel.
 Frame lastPresentedFrame() {
   Frame frame;
   SurfaceWidget* widget = surface();
-  if (!widget || testHooks().framesPresented == 0) return frame;
+  if (!widget || widget->presentedFrames() == 0) return frame;
   QImage painted(widget->size(), QImage::Format_ARGB32);
   painted.fill(Qt::transparent);
   widget->render(&painted, QPoint(), QRegion(), QWidget::DrawChildren);
