@@ -2,7 +2,7 @@
 // pixel for pixel, and at a device-pixel ratio of 2 as sharp 2 x 2 blocks.
 #include <QPixmap>
 
-#include "media/qt/tests/qt_test_support.h"
+#include "qt_test_support.h"
 
 namespace media::qt::test {
 namespace {

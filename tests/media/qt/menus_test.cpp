@@ -4,7 +4,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "media/qt/tests/qt_test_support.h"
+#include "qt_test_support.h"
 
 namespace media::qt::test {
 namespace {

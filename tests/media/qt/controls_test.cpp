@@ -14,7 +14,7 @@
 
 #include <string>
 
-#include "media/qt/tests/qt_test_support.h"
+#include "qt_test_support.h"
 
 namespace media::qt::test {
 namespace {
