@@ -115,5 +115,7 @@ void presentFrame(ScreenRecord& screen, const std::uint32_t* pixels, int width, 
 // Sound: the output device (the headless back end opens OpenAL's loopback
 // device); nullptr when there is none.
 ALCdevice* openAudioDevice();
+// A sound was started at that volume (0..100); the headless back end logs it.
+void soundPlayed(int number, int volume);
 
 }  // namespace media::backend

@@ -1,8 +1,9 @@
 // The back-end-neutral test driver: drive input and observe output of the media
 // layer the same way on every back end, so one contract suite runs on all of
 // them. Each back end implements these functions (media/headless with records
-// and a virtual clock, media/qt with synthetic toolkit events); renderSound is
-// implemented once by the portable core. Only tests call them.
+// and a virtual clock, media/qt/testing with synthetic toolkit events);
+// renderSound, soundSampleRate and seedRandom are implemented once, in
+// media/core/testing_core.cpp. Only tests link them, never the program.
 //
 // Input functions act as the user would: they change the record's state first
 // (a ticked box, a moved slider), then post the event the real input raises.

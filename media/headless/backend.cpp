@@ -14,7 +14,16 @@ namespace {
 
 constexpr std::int64_t clockStart = 1000000;  // away from 0, so no time reads as "unset"
 
+// Every sound played since the layer last released everything; it outlives
+// initialise, as the sounds themselves do.
+std::vector<PlayedSound>& playLog() {
+  static std::vector<PlayedSound> log;
+  return log;
+}
+
 }  // namespace
+
+std::vector<PlayedSound> playedSounds() { return playLog(); }
 
 State& state() {
   static State instance;
@@ -64,7 +73,7 @@ using headless::State;
 using headless::state;
 
 void initialise() { headless::resetState(); }
-void shutdown() {}
+void shutdown() { headless::playLog().clear(); }
 
 std::int64_t clockMs() { return state().clockMs; }
 
@@ -197,6 +206,7 @@ void presentFrame(ScreenRecord&, const std::uint32_t* pixels, int width, int hei
 }
 
 ALCdevice* openAudioDevice() { return state().audioAvailable ? core::openLoopbackDevice() : nullptr; }
+void soundPlayed(int number, int volume) { headless::playLog().push_back({number, volume}); }
 
 }  // namespace backend
 }  // namespace media

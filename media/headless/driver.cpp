@@ -2,7 +2,7 @@
 // user would and posts the events the real desktop raises; output is read
 // from what the back end recorded.
 #include "media/backend.h"
-#include "media/core.h"
+#include "media/core/core.h"
 #include "media/headless/headless.h"
 #include "media/headless/state.h"
 #include "media/testing.h"
@@ -60,12 +60,6 @@ void updateHover() {
 }
 
 }  // namespace
-
-std::vector<headless::PlayedSound> headless::playedSounds() {
-  std::vector<PlayedSound> result;
-  for (const auto& played : core::playedSounds()) result.push_back({played.number, played.volume});
-  return result;
-}
 
 int testing::clickControl(int control) {
   ControlRecord* record = core::findControl(control);

@@ -67,7 +67,6 @@ void post(int kind, int window, int object, int type) {
   event.type = type;
   core::postEvent(event);
   posted = true;
-  if (kind == EventMouseMove) ++testHooks().mouseMovesPosted;
 }
 
 QColor toQColor(int colour) { return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF); }
@@ -80,11 +79,6 @@ void trackNative(QObject* object, void*& native) {
   QObject::connect(object, &QObject::destroyed, [slot, object] {
     if (*slot == object) *slot = nullptr;
   });
-}
-
-TestHooks& testHooks() {
-  static TestHooks hooks;
-  return hooks;
 }
 
 }  // namespace media::qt

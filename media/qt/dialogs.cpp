@@ -1,6 +1,5 @@
 // The modal message box and the hand-off of documents and web addresses to
-// the desktop's default handler. With the test driver linked, the driver's
-// queued answers and records stand in for the user and the desktop.
+// the desktop's default handler.
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -30,16 +29,6 @@ QUrl urlOf(const QString& pathOrAddress) {
 namespace media::backend {
 
 int messageBox(std::string_view caption, std::string_view text, int kind) {
-  qt::TestHooks& hooks = qt::testHooks();
-  if (hooks.active) {
-    hooks.boxesShown.push_back({std::string(caption), std::string(text), kind});
-    if (hooks.boxAnswers.empty()) return qt::defaultAnswer(kind);
-    const int answer = hooks.boxAnswers.front();
-    hooks.boxAnswers.pop_front();
-    // An answer the box has no button for leaves it with its safe button.
-    const bool fits = kind == BoxWarningYesNo ? (answer == ButtonYes || answer == ButtonNo) : answer == ButtonOk;
-    return fits ? answer : qt::defaultAnswer(kind);
-  }
   QMessageBox::Icon icon = QMessageBox::Information;
   QMessageBox::StandardButtons buttons = QMessageBox::Ok;
   if (kind == BoxErrorOk) icon = QMessageBox::Critical;
@@ -58,11 +47,6 @@ int messageBox(std::string_view caption, std::string_view text, int kind) {
 
 bool openDocument(std::string_view pathOrAddress) {
   if (pathOrAddress.empty()) return false;
-  qt::TestHooks& hooks = qt::testHooks();
-  if (hooks.active) {
-    hooks.documentsOpened.emplace_back(pathOrAddress);
-    return true;
-  }
   return QDesktopServices::openUrl(qt::urlOf(qt::fromView(pathOrAddress)));
 }
 

@@ -31,12 +31,6 @@ class FlatToolbar : public QToolBar {
 
 QToolBar* toolbarOf(const ToolbarRecord& toolbar) { return static_cast<QToolBar*>(toolbar.native); }
 
-QAction* actionWithItem(const QList<QAction*>& actions, int item) {
-  for (QAction* action : actions)
-    if (!action->isSeparator() && action->data().toInt() == item) return action;
-  return nullptr;
-}
-
 // Button size within the width range; never smaller than the button needs.
 void sizeButtons(const ToolbarRecord& record, QToolBar& toolbar) {
   for (QAction* action : toolbar.actions()) {
@@ -52,29 +46,9 @@ void sizeButtons(const ToolbarRecord& record, QToolBar& toolbar) {
   toolbar.setGeometry(0, 0, window ? window->width() : toolbar.sizeHint().width(), toolbar.sizeHint().height());
 }
 
-QAction* menuAction(const MenuRecord& menu, int item) {
-  const auto* widget = static_cast<const QMenu*>(menu.native);
-  return widget ? actionWithItem(widget->actions(), item) : nullptr;
-}
-
 }  // namespace
 
 QSystemTrayIcon* trayIconOf(const TrayRecord& tray) { return static_cast<QSystemTrayIcon*>(tray.native); }
-
-QToolBar* toolbarWidget(int number) {
-  const ToolbarRecord* record = core::findToolbar(number);
-  return record ? toolbarOf(*record) : nullptr;
-}
-
-QAction* toolbarAction(int toolbar, int item) {
-  const QToolBar* widget = toolbarWidget(toolbar);
-  return widget ? actionWithItem(widget->actions(), item) : nullptr;
-}
-
-QSystemTrayIcon* trayIcon(int number) {
-  const TrayRecord* record = core::findTray(number);
-  return record ? trayIconOf(*record) : nullptr;
-}
 
 }  // namespace media::qt
 
@@ -114,17 +88,6 @@ void showMenu(MenuRecord& menu, const WindowRecord& owner) {
   auto* widget = static_cast<QMenu*>(menu.native);
   if (!widget) return;
   qt::menuOwner = owner.number;
-  qt::TestHooks& hooks = qt::testHooks();
-  if (hooks.active) {
-    // The test driver stands in for the user: the queued choice for this menu, if any.
-    auto choice = std::find_if(hooks.menuChoices.begin(), hooks.menuChoices.end(),
-                               [&](const qt::TestHooks::MenuChoice& c) { return c.menu == menu.number; });
-    if (choice != hooks.menuChoices.end()) {
-      if (QAction* action = qt::menuAction(menu, choice->item)) action->trigger();
-      hooks.menuChoices.erase(choice);
-    }
-    return;
-  }
   widget->exec(QCursor::pos());
 }
 

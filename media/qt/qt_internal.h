@@ -1,26 +1,19 @@
 // Internal declarations shared by the files of the Qt back end: posting events
 // to the core (which also ends the current wait), colour and picture
-// conversion, looking up the widget behind a record, and the few hooks the
-// test driver uses. A record's native pointer is the toolkit's own object
-// (QWidget, QMenu, QSystemTrayIcon, QFont); when Qt deletes a widget on its own
-// (its parent went first), the record's pointer is cleared.
+// conversion, looking up the widget behind a record. A record's native pointer
+// is the toolkit's own object (QWidget, QMenu, QSystemTrayIcon, QFont); when Qt
+// deletes a widget on its own (its parent went first), the record's pointer is
+// cleared.
 #pragma once
 
 #include <QColor>
 #include <QPixmap>
 #include <QWidget>
 
-#include <deque>
-#include <string>
-#include <vector>
-
 #include "media/backend.h"
 #include "media/records.h"
 
-class QAction;
 class QKeySequence;
-class QSystemTrayIcon;
-class QToolBar;
 
 namespace media::qt {
 
@@ -51,30 +44,7 @@ QWidget* controlWidget(int control);
 // scrolling area's inner widget.
 QWidget* containerWidget(const ControlRecord& control);
 
-// Menu items, toolbar buttons, tray icons and shortcuts, for the test driver.
-QAction* toolbarAction(int toolbar, int item);
-QToolBar* toolbarWidget(int number);
-QSystemTrayIcon* trayIcon(int number);
+// The key sequence of a layer key code (KeyEscape, KeyCtrlQ ...); empty when unknown.
 QKeySequence shortcutSequence(int key);
-
-// Test driver support. The driver's own file installs it when a test links it;
-// the program never does, and then boxes, menus and documents are real.
-struct TestHooks {
-  bool active = false;
-  std::deque<int> boxAnswers;
-  struct Box {
-    std::string caption, text;
-    int kind = 0;
-  };
-  std::vector<Box> boxesShown;
-  std::vector<std::string> documentsOpened;
-  struct MenuChoice {
-    int menu = -1, item = -1;
-  };
-  std::deque<MenuChoice> menuChoices;
-  int framesPresented = 0;
-  int mouseMovesPosted = 0;
-};
-TestHooks& testHooks();
 
 }  // namespace media::qt

@@ -19,6 +19,7 @@ SurfaceWidget::SurfaceWidget(QWidget* parent, int width, int height)
 
 void SurfaceWidget::present(const std::uint32_t* pixels, int width, int height) {
   if (!pixels || width <= 0 || height <= 0) return;
+  ++presented_;
   if (frame_.width() != width || frame_.height() != height) frame_ = QImage(width, height, QImage::Format_RGB32);
   for (int y = 0; y < height; ++y) {
     const std::uint32_t* from = pixels + static_cast<std::size_t>(y) * width;

@@ -15,12 +15,15 @@ class SurfaceWidget : public QWidget {
   SurfaceWidget(QWidget* parent, int width, int height);
   // Copies width x height ARGB32 pixels and shows them at once.
   void present(const std::uint32_t* pixels, int width, int height);
+  // How many frames the surface has been given since it was made.
+  int presentedFrames() const { return presented_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
   QImage frame_;
+  int presented_ = 0;
 };
 
 }  // namespace media::qt

@@ -1,7 +1,8 @@
 // What only the headless back end can show: its virtual clock, the exact
-// placement on its simulated screen, the order of activations, message boxes
-// and documents, fonts at a given resolution, the sound log, a machine
-// without sound, the idle and end-of-process hooks.
+// placement on its simulated screen, the order of activations, fonts at a
+// given resolution, the sound log, a machine without sound, the idle and
+// end-of-process hooks. Message boxes and documents are in the contract suite
+// (dialog_services_test.cpp).
 #include <stdexcept>
 
 #include "contract.h"
@@ -70,26 +71,15 @@ TEST_F(Headless, ClosingActivatesTheOwnerBeforeTheWindowGoes) {
   EXPECT_EQ(mh::activatedWindows().size(), before + 1) << "no owner, nothing activated";
 }
 
-TEST_F(Headless, MessageBoxesAreRecordedAndAnsweredInTurn) {
-  mt::answerMessageBox(media::ButtonYes);
-  EXPECT_EQ(media::messageBox("Quit", "Really?", media::BoxWarningYesNo), media::ButtonYes);
-  EXPECT_EQ(media::messageBox("Quit", "Really?", media::BoxWarningYesNo), media::ButtonNo)
-      << "unanswered, the safe button";
-  mt::answerMessageBox(media::ButtonYes);
-  EXPECT_EQ(media::messageBox("Library Error", "Unable to import Images", media::BoxErrorOk), media::ButtonOk)
-      << "a box without Yes cannot return Yes";
-  const auto boxes = mt::shownMessageBoxes();
-  ASSERT_EQ(boxes.size(), 3u);
-  EXPECT_EQ(boxes[2].caption, "Library Error");
-  EXPECT_EQ(boxes[2].text, "Unable to import Images");
-  EXPECT_EQ(boxes[2].kind, media::BoxErrorOk);
-  EXPECT_EQ(media::messageBox("x", "y", 9), 0) << "not a kind of box";
-}
-
-TEST_F(Headless, DocumentsAreHandedOverAndRecorded) {
-  EXPECT_EQ(media::openDocument("https://example.org/"), 1);
-  EXPECT_EQ(media::openDocument(""), 0);
-  EXPECT_EQ(mt::openedDocuments(), (std::vector<std::string>{"https://example.org/"}));
+TEST_F(Headless, ShownBoxesAndOpenedDocumentsStartAnewWithTheLayer) {
+  media::messageBox("Quit", "Really?", media::BoxWarningYesNo);
+  media::openDocument("https://example.org/");
+  ASSERT_EQ(mt::shownMessageBoxes().size(), 1u);
+  ASSERT_EQ(mt::openedDocuments().size(), 1u);
+  media::releaseAll();
+  media::initialise();
+  EXPECT_TRUE(mt::shownMessageBoxes().empty());
+  EXPECT_TRUE(mt::openedDocuments().empty());
 }
 
 TEST_F(Headless, FontPixelHeightsFollowTheVerticalResolution) {

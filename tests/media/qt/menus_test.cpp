@@ -1,0 +1,93 @@
+// The toolbar, pop-up menus and the tray icon on the Qt back end.
+#include <QAction>
+#include <QSystemTrayIcon>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "qt_test_support.h"
+
+namespace media::qt::test {
+namespace {
+
+using MenusOnQt = QtBackend;
+
+QToolBar* toolbarIn(int window) { return windowWidgetOf(window)->findChild<QToolBar*>(); }
+
+void openMainWithToolbar() {
+  ASSERT_EQ(openWindow(0, 0, 0, 620, 544, "Free Mirel ! v4", WindowCaption | WindowMinimiseBox, nullptr), 1);
+  ASSERT_EQ(setWindowBackgroundImage(0, solidImage(QColor(150, 60, 40), 620, 544)), 1);
+  ASSERT_EQ(createToolbar(0, windowHandle(0), ToolbarLargeIcons), 1);
+  for (int item = 0; item < 3; ++item) {
+    ASSERT_EQ(addToolbarButton(0, item, imageHandle(solidImage(QColor(0, 0, 80 * item + 40), 24, 24))), 1);
+  }
+  setToolbarToolTip(0, 0, "Statistics");
+  setToolbarToolTip(0, 1, "Options");
+  setToolbarToolTip(0, 2, "Help");
+  setToolbarWidthRange(0, 16, 32);
+  setToolbarButtonSize(0, 24, 24);
+}
+
+TEST_F(MenusOnQt, TheToolbarLiesFlatAlongTheTopWithItsButtonsInRange) {
+  openMainWithToolbar();
+  QToolBar* bar = toolbarIn(0);
+  ASSERT_TRUE(bar);
+  EXPECT_EQ(bar->geometry().topLeft(), QPoint(0, 0));
+  EXPECT_EQ(bar->width(), 620);
+  EXPECT_EQ(bar->iconSize(), QSize(24, 24));
+  const QList<QAction*> actions = bar->actions();
+  ASSERT_EQ(actions.size(), 3);
+  EXPECT_EQ(actions[1]->toolTip(), "Options");
+  for (QAction* action : actions) {
+    QWidget* button = bar->widgetForAction(action);
+    EXPECT_GE(button->width(), 24);
+    EXPECT_LE(button->width(), 32);
+  }
+  // Between and beside the buttons the window's picture shows through.
+  const QImage window = painted(windowWidgetOf(0));
+  EXPECT_EQ(window.pixelColor(600, 5), QColor(150, 60, 40));
+}
+
+TEST_F(MenusOnQt, ADisabledToolbarButtonTakesNoClick) {
+  openMainWithToolbar();
+  drain(EventRepaint);
+  ASSERT_EQ(disableToolbarButton(0, 1, 1), 1);
+  QToolBar* bar = toolbarIn(0);
+  EXPECT_FALSE(bar->widgetForAction(bar->actions()[1])->isEnabled());
+  EXPECT_EQ(testing::clickToolbarButton(0, 1), 0);
+  ASSERT_EQ(disableToolbarButton(0, 1, 0), 1);
+  ASSERT_EQ(testing::clickToolbarButton(0, 1), 1);
+  ASSERT_EQ(waitEvent(0), EventMenu);
+  EXPECT_EQ(eventObject(), 1);
+  EXPECT_EQ(eventWindow(), 0);
+}
+
+TEST_F(MenusOnQt, AMenuChoiceIsReportedForTheWindowThatShowedIt) {
+  ASSERT_EQ(openWindow(2, 0, 0, 200, 100, "Owner", WindowCaption, nullptr), 1);
+  drain(EventRepaint);
+  ASSERT_EQ(createPopupMenu(6), 1);
+  addMenuItem(6, 7, "About");
+  addMenuSeparator(6);
+  addMenuItem(6, 8, "Help");
+  ASSERT_EQ(testing::chooseMenuItem(6, 8), 1);
+  showPopupMenu(6, windowHandle(2));
+  ASSERT_EQ(waitEvent(0), EventMenu);
+  EXPECT_EQ(eventObject(), 8);
+  EXPECT_EQ(eventWindow(), 2);
+  showPopupMenu(6, windowHandle(2));
+  EXPECT_EQ(waitEvent(0), EventNone) << "no choice queued: the menu closes without one";
+}
+
+TEST_F(MenusOnQt, ATrayClickIsATrayEventUntilTheIconIsRemoved) {
+  ASSERT_EQ(openWindow(0, 0, 0, 200, 100, "Hidden", WindowCaption, nullptr), 1);
+  drain(EventRepaint);
+  ASSERT_EQ(addTrayIcon(0, windowHandle(0), imageHandle(solidImage(QColor(200, 0, 0), 64, 64))), 1);
+  ASSERT_EQ(setTrayToolTip(0, "Free Mirel!"), 1);
+  ASSERT_EQ(testing::clickTrayIcon(0), 1);
+  ASSERT_EQ(waitEvent(0), EventTray);
+  EXPECT_EQ(eventWindow(), 0);
+  EXPECT_EQ(removeTrayIcon(0), 1);
+  EXPECT_EQ(testing::clickTrayIcon(0), 0);
+}
+
+}  // namespace
+}  // namespace media::qt::test
