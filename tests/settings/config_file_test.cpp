@@ -12,28 +12,18 @@
 #include <climits>
 #include <thread>
 
+#include "config_fixture.h"
 #include "settings/config_file.h"
 #include "settings/game_settings.h"
-#include "tests/support/files.h"
-#include "tests/support/scratch_dir.h"
 
 namespace {
-
-using test_support::fileExists;
-using test_support::makeUnwritable;
-using test_support::readFile;
-using test_support::ScratchDir;
-using test_support::writeFile;
-
-const std::string Mark = "\xEF\xBB\xBF\r\n";
 
 const std::string DefaultSettings =
     "[Settings]\r\nColors = 4\r\nSize = 36\r\nMode = P\r\nTime = 3600\r\nUndo = 1\r\n"
     "Sound = 1\r\nVol = 50\r\nCollection = 111111111111\r\n";
 
-class ConfigFileTest : public ::testing::Test {
+class ConfigFileTest : public ConfigScratch {
  protected:
-  void TearDown() override { ConfigFile::close(); }
   // Opens the file with the given content, runs the edit and closes the store.
   std::string afterEdit(const std::string& content, void (*edit)()) {
     writeFile(config, content);
@@ -42,8 +32,6 @@ class ConfigFileTest : public ::testing::Test {
     ConfigFile::close();
     return readFile(config);
   }
-  ScratchDir dir;
-  std::string config = dir.file("config.ini");
 };
 
 TEST_F(ConfigFileTest, FirstStartWritesTheEightDefaultsWithMarkAndEmptyLine) {

@@ -17,11 +17,10 @@
 #include <string>
 #include <vector>
 
+#include "config_fixture.h"
 #include "settings/config_disk.h"
 #include "settings/config_file.h"
 #include "settings/config_text.h"
-#include "tests/support/files.h"
-#include "tests/support/scratch_dir.h"
 
 namespace {
 
@@ -54,14 +53,6 @@ extern "C" int ftruncate(int descriptor, off_t length) {
 
 namespace {
 
-using test_support::fileExists;
-using test_support::makeUnwritable;
-using test_support::readFile;
-using test_support::ScratchDir;
-using test_support::writeFile;
-
-const std::string Mark = "\xEF\xBB\xBF\r\n";
-
 // The file's entries as the reader sees them, one line each.
 std::string entriesOf(const std::string& bytes) {
   std::string lines;
@@ -90,14 +81,12 @@ int inChild(Body body) {
   return WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
 }
 
-class ConfigSharing : public ::testing::Test {
+class ConfigSharing : public ConfigScratch {
  protected:
   void TearDown() override {
     observedTexts = nullptr;
-    ConfigFile::close();
+    ConfigScratch::TearDown();
   }
-  ScratchDir dir;
-  std::string config = dir.file("config.ini");
 };
 
 TEST_F(ConfigSharing, ASaveKeepsWhatAnotherCopyStoredSinceTheOpen) {
