@@ -232,6 +232,8 @@ int removeTrayIcon(int number);
 enum MessageBoxKind : int { BoxErrorOk = 1, BoxInformationOk = 2, BoxWarningYesNo = 3 };
 enum MessageBoxButton : int { ButtonOk = 1, ButtonYes = 6, ButtonNo = 7 };
 // Modal; owned by the program's foreground window. Returns the button pressed.
+// User input still queued when it opens is dropped (timers and repaints stay):
+// it was aimed at windows the box now blocks.
 int messageBox(std::string_view caption, std::string_view text, int kind);
 // Hands a path or web address to the desktop's default handler; no waiting.
 int openDocument(std::string_view pathOrAddress);
