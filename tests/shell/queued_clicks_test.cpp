@@ -59,17 +59,6 @@ TEST_F(QueuedClicksTest, TripleUndoWithLastMoveOnlyUndoTakesBackOneMove) {
   EXPECT_TRUE(media::controlHidden(ids::UndoButton));
 }
 
-// The button stays while unlimited undo has moves to take back, so every click counts.
-TEST_F(QueuedClicksTest, TripleUndoWithUnlimitedUndoTakesBackThreeMoves) {
-  SetUndo(1);
-  StartGame("P");
-  PlayMoves(3);
-  TripleClick(ids::UndoButton);
-  Settle();
-  EXPECT_EQ(App.CurrentStep, 0);
-  EXPECT_TRUE(media::controlHidden(ids::UndoButton));
-}
-
 TEST_F(QueuedClicksTest, TripleNewInATournamentAsksOnceAndStoresOneLoss) {
   StartGame("T");
   for (int i = 0; i < 3; ++i) mt::answerMessageBox(media::ButtonYes);  // the player would say Yes every time
