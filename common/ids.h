@@ -69,6 +69,9 @@ constexpr int WarningSound = 5;
 constexpr int AssetLibrary = 0;
 constexpr const char* AssetLibraryName = "mirelgfx01.dll";
 constexpr const char* ConfigFileName = "config.ini";
+// Portraits 1 to 12 of the asset library: no loop asks it for more, whatever
+// it would answer past them.
+constexpr int PortraitCount = 12;
 
 // Play field
 constexpr int FieldX = 305;

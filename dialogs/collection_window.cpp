@@ -41,10 +41,12 @@ void createControls() {
 }
 
 // Decodes every portrait the library serves into a thumbnail; N counts them.
+// The count stops at the first null answer or after the collection's twelve,
+// so a library that never answers null cannot keep the window reading.
 void loadThumbnails() {
   CollectionWindow& c = Collection;
   media::loadLibrary(ids::AssetLibrary, ids::AssetLibraryName);
-  for (int k = 1;; ++k) {
+  for (int k = 1; k <= ids::PortraitCount; ++k) {
     const std::intptr_t png = media::callLibrary(ids::AssetLibrary, "transGirl", k);
     if (png == 0) break;
     const int image = media::loadImage(media::AnyNumber, reinterpret_cast<const void*>(png), media::UnknownSize);

@@ -121,7 +121,9 @@ int AnyMoveLeft() {
 }
 
 void UndoMove() {
-  if (App.CurrentStep == 0) return;  // only reachable through a hidden button
+  // Undo follows its button: nothing to take back while the button is hidden
+  // (step 0, the one undo of a move already taken, a pause, the game's end).
+  if (App.CurrentStep == 0 || media::controlHidden(ids::UndoButton)) return;
   App.CurrentStep -= 1;
   App.GameBoard.resizeSteps(App.CurrentStep + 1);
   if (App.CurrentStep == 0 || App.UndoUnlimited == 0) media::hideControl(ids::UndoButton, 1);

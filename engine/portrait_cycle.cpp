@@ -5,6 +5,7 @@
 #include <string>
 
 #include "common/app_state.h"
+#include "common/ids.h"
 #include "engine/engine_internal.h"
 #include "media/media.h"
 
@@ -12,13 +13,12 @@ namespace engine {
 
 namespace {
 
-constexpr std::size_t PortraitCount = 12;  // portraits 1 to 12 in the asset library
 constexpr int FallbackPortrait = 1;
 
 void RebuildCollection(const std::string& collection) {
   App.CollectionText = collection;
   App.CollectionList.clear();
-  for (std::size_t i = 0; i < collection.size() && i < PortraitCount; ++i)
+  for (std::size_t i = 0; i < collection.size() && i < std::size_t{ids::PortraitCount}; ++i)
     if (collection[i] == '1') App.CollectionList.push_back(static_cast<std::int32_t>(i + 1));
   // A hand-edited setting may select nothing the library has.
   if (App.CollectionList.empty()) App.CollectionList.push_back(FallbackPortrait);

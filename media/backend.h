@@ -29,6 +29,13 @@ struct Event {
 
 // Called by a back end to queue an event (user input, repaint, close request).
 void postEvent(const Event& event);
+// Called by a back end whose connection to the display has broken: runs the
+// handler set with onDisplayLost (once), then ends the process with code 1.
+[[noreturn]] void displayLost();
+// True once displayLost has been called: the native objects can no longer be
+// reached; releaseAll leaves them alone, and a back end ends the process
+// without tearing them down.
+bool displayIsLost();
 // Looks a record up by number (nullptr when free). For back ends only.
 WindowRecord* findWindow(int number);
 ControlRecord* findControl(int number);

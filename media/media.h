@@ -47,6 +47,14 @@ void releaseAll();
 // Ends the process with the exit code. The one place that ends the program;
 // the headless back end lets tests observe it.
 [[noreturn]] void endProcess(int exitCode);
+// The function the layer calls, once, when the connection to the display is
+// lost (the X server has gone): the program writes back what it holds and ends
+// through endProcess; nothing can be shown any more. When none is set, or it
+// returns, the layer ends the process with exit code 1. It stays set for the
+// rest of the run; initialise does not clear it. The headless back end never
+// loses its display.
+using DisplayLostHandler = void (*)();
+void onDisplayLost(DisplayLostHandler handler);
 
 // ---------------------------------------------------------------- events
 
@@ -232,6 +240,8 @@ int removeTrayIcon(int number);
 enum MessageBoxKind : int { BoxErrorOk = 1, BoxInformationOk = 2, BoxWarningYesNo = 3 };
 enum MessageBoxButton : int { ButtonOk = 1, ButtonYes = 6, ButtonNo = 7 };
 // Modal; owned by the program's foreground window. Returns the button pressed.
+// User input still queued when it opens is dropped (timers and repaints stay):
+// it was aimed at windows the box now blocks.
 int messageBox(std::string_view caption, std::string_view text, int kind);
 // Hands a path or web address to the desktop's default handler; no waiting.
 int openDocument(std::string_view pathOrAddress);

@@ -43,9 +43,20 @@ void HideGame() {
 
 void ShowMenu(int menu) { media::showPopupMenu(menu, media::windowHandle(ids::MainWindow)); }
 
+// A toolbar click taken after its button was disabled (New disables "Options"
+// for the game it starts) or its window hidden is ignored, like a click on a
+// control that has gone.
+bool ToolbarButtonGone(int item) {
+  const bool toolbarItem =
+      item == ids::CommandStatistics || item == ids::CommandOptions || item == ids::CommandHelpMenu;
+  return toolbarItem &&
+         (media::toolbarButtonDisabled(ids::Toolbar, item) || media::windowHidden(ids::MainWindow));
+}
+
 }  // namespace
 
 int DispatchCommand() {
+  if (ToolbarButtonGone(media::eventObject())) return 0;
   switch (media::eventObject()) {
     case ids::CommandStatistics: openStatisticsWindow(); break;
     case ids::CommandOptions: ShowMenu(ids::SettingsMenu); break;

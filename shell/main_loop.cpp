@@ -41,6 +41,16 @@ void ShowHiddenGame() {
   media::hideWindow(ids::MainWindow, 0);
 }
 
+// Clicks can pile up while a handler runs; each is taken when its turn comes,
+// and by then the control may have gone: Undo hidden by the undo before it,
+// Pause by the end of the game, the whole window by Escape. Such a click is
+// ignored, as the control could not have been clicked now.
+bool ControlStillThere(int control) {
+  const int window = media::eventWindow();
+  return media::controlExists(control) && !media::controlHidden(control) && !media::controlDisabled(control) &&
+         !media::windowHidden(window) && !media::windowDisabled(window);
+}
+
 }  // namespace
 
 int TrackHover() {
@@ -61,7 +71,7 @@ int TrackHover() {
 
 int DispatchOtherEvent(int event) {
   if (event == media::EventCloseWindow) return 0;
-  if (event != media::EventControl) return 1;
+  if (event != media::EventControl || !ControlStillThere(media::eventObject())) return 1;
   switch (media::eventObject()) {
     case ids::PauseButton: TogglePause(); break;
     case ids::UndoButton: UndoMove(); break;

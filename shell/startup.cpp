@@ -130,10 +130,15 @@ void CreateMenus() {
   }
 }
 
+// The display has gone (the X server ended): nothing can be shown or asked
+// any more; the one shutdown writes back an open configuration file.
+void DisplayLost() { ShutDown(0); }
+
 }  // namespace
 
 void StartUpSteps() {
   DecodeAhead();
+  media::onDisplayLost(DisplayLost);
   media::initialise();
   AllocateArrays();
   ResetGameFields();

@@ -44,6 +44,9 @@ int windowNumberFromHandle(NativeHandle handle);  // -1 when none
 void closeControlsOf(int window);
 void forgetControlLists(int window);
 void forgetWindowEvents(int window);  // its timers and its queued events
+// Drops the user's input still queued (clicks, keys, menu choices, close
+// requests, mouse moves); timers and repaints stay.
+void dropQueuedInput();
 void closeToolbarsOf(int window);
 void releaseControls();
 void releaseMenus();

@@ -4,8 +4,13 @@
 
 namespace media {
 
+// The box is modal: the toolkit drops input to the windows it blocks. Input
+// queued for them before it appeared (a triple click whose first click asked
+// the question) is dropped as well, so it does not act after the answer on a
+// game the answer has changed.
 int messageBox(std::string_view caption, std::string_view text, int kind) {
   if (kind < BoxErrorOk || kind > BoxWarningYesNo) return 0;
+  core::dropQueuedInput();
   return backend::messageBox(caption, text, kind);
 }
 

@@ -66,6 +66,22 @@ void core::forgetWindowEvents(int window) {
   std::erase_if(queue, [&](const Event& e) { return e.window == window; });
 }
 
+void core::dropQueuedInput() {
+  std::erase_if(queue, [](const Event& e) {
+    switch (e.kind) {
+      case EventControl:
+      case EventMenu:
+      case EventTray:
+      case EventLeftClick:
+      case EventRightClick:
+      case EventDoubleClick:
+      case EventCloseWindow:
+      case EventMouseMove: return true;
+      default: return false;
+    }
+  });
+}
+
 void core::releaseEvents() {
   queue.clear();
   timers.clear();

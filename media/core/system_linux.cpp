@@ -48,8 +48,11 @@ bool segmentsInside(int fd, std::uint64_t fileSize) {
   return true;
 }
 
+// Only a regular file is looked at, and it is opened without waiting: a named
+// pipe or a device in the library's place would block open() (a pipe until a
+// writer comes), so it is refused as the file type shows, never handed on.
 bool completeElfFile(const std::string& path) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
   if (fd < 0) return false;
   struct stat info;
   unsigned char ident[EI_NIDENT];
@@ -67,8 +70,9 @@ bool completeElfFile(const std::string& path) {
 
 }  // namespace
 
-// A path is checked before the loader sees it; a bare name goes to the
-// system's search, which holds installed, complete libraries.
+// A path is checked before the loader sees it (a complete ELF file that is a
+// regular file); a bare name goes to the system's search, which holds
+// installed, complete libraries.
 void* openLibrary(const std::string& path) {
   if (path.find('/') != std::string::npos && !completeElfFile(path)) return nullptr;
   return dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);

@@ -3,6 +3,13 @@
 // precise single-shot timer runs out: the thread sleeps in the event
 // dispatcher, never spins. The timer lives as long as the application, so an
 // idle pass builds and connects nothing.
+//
+// The display: without one configured the program says so in one line and
+// ends with code 1 instead of Qt's abort; a display that cannot be opened ends
+// the same way after Qt's own reasons. When the X connection breaks, Qt's xcb
+// plugin warns and calls exit(1); the warning reaches this back end's message
+// handler first, which reports the loss to the core (core::displayLost), so
+// the program's own shutdown runs before that exit.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -12,9 +19,16 @@
 #include <QScreen>
 #include <QThread>
 #include <QTimer>
+#include <QtGui/qguiapplication_platform.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+#include <thread>
+
+#if QT_CONFIG(xcb)
+#include <xcb/xcb.h>
+#endif
 
 #include "media/qt/qt_internal.h"
 
@@ -24,6 +38,51 @@ namespace {
 QApplication* application = nullptr;
 QElapsedTimer clock;
 bool posted = false;
+
+QtMessageHandler toolkitMessages = nullptr;  // Qt's handler before ours: every message still goes there
+std::thread::id mainThread;
+bool starting = false;  // inside QApplication's constructor
+#if QT_CONFIG(xcb)
+xcb_connection_t* xConnection = nullptr;
+#endif
+
+std::string programName() {
+  const std::string path = programFileName();
+  const std::string name = path.substr(pathPart(path).size());
+  return name.empty() ? "mirel" : name;
+}
+
+bool set(const char* variable) {
+  const char* value = std::getenv(variable);
+  return value && *value;
+}
+
+// Qt picks its platform from QT_QPA_PLATFORM, or else from the display variables.
+bool displayConfigured() { return set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY"); }
+
+bool xConnectionBroken() {
+#if QT_CONFIG(xcb)
+  return xConnection && xcb_connection_has_error(xConnection) != 0;
+#else
+  return false;
+#endif
+}
+
+void onToolkitMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+  if (toolkitMessages)
+    toolkitMessages(type, context, text);
+  else
+    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+  if (std::this_thread::get_id() != mainThread) return;
+  if (type == QtFatalMsg && starting) {
+    // No platform plugin could open its display; nothing of the program is open yet.
+    const char* display = std::getenv("DISPLAY");
+    std::fprintf(stderr, "%s: cannot open the display %s\n", programName().c_str(), display ? display : "");
+    std::fflush(nullptr);
+    std::_Exit(1);
+  }
+  if (xConnectionBroken()) core::displayLost();
+}
 
 // Single-shot: it stops itself when it runs out, which is what ends a wait.
 QTimer& waitTimer() {
@@ -87,10 +146,23 @@ namespace media::backend {
 
 void initialise() {
   if (!QApplication::instance()) {
+    if (!qt::displayConfigured()) {
+      std::fprintf(stderr, "%s: no display to open the window on (DISPLAY and WAYLAND_DISPLAY are not set)\n",
+                   qt::programName().c_str());
+      endProcess(1);
+    }
+    qt::mainThread = std::this_thread::get_id();
+    qt::toolkitMessages = qInstallMessageHandler(qt::onToolkitMessage);
     static int argc = 1;
     static char name[] = "mirel";
     static char* argv[] = {name, nullptr};
+    qt::starting = true;
     qt::application = new QApplication(argc, argv);
+    qt::starting = false;
+#if QT_CONFIG(xcb)
+    if (const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>())
+      qt::xConnection = x11->connection();
+#endif
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setStyle(new qt::GameStyle);
     qt::setDefaultFont();
@@ -118,6 +190,8 @@ void waitNative(std::int64_t timeoutMs) {
   // Each call returns once it has delivered what arrived, the timer's run-out included.
   while (!qt::posted && (!timed || timer.isActive())) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
   timer.stop();
+  // Should Qt notice a broken connection without a word, the wait notices it here.
+  if (qt::xConnectionBroken()) core::displayLost();
 }
 
 void sleepMs(int ms) {
@@ -133,6 +207,10 @@ void screenSize(int& width, int& height) {
 
 void endProcess(int exitCode) {
   std::fflush(nullptr);
+  // With the display gone, the toolkit's teardown would talk to a server that
+  // is no longer there, from inside Qt's own event processing (a modal box's
+  // loop among them); the process ends without it.
+  if (core::displayIsLost()) std::_Exit(exitCode);
   if (qt::application) {
     QList<QPointer<QWidget>> windows;
     for (QWidget* widget : QApplication::topLevelWidgets()) windows.append(widget);

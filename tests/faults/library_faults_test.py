@@ -6,8 +6,9 @@ test beside it: one that exports the four names but answers null for
 everything (the game must start, deal and take clicks and dialogs without a
 picture, and quit normally), and the real one removed while the game runs
 (the next new game must show the "Library Error" box and end with exit
-code 0), and the real one cut to half its size (the "Library Error" box,
-exit code 0, never a crash in the system loader).
+code 0), the real one cut to half its size (the "Library Error" box,
+exit code 0, never a crash in the system loader), and a named pipe in its
+place (the same box at once, never a start-up waiting on the pipe).
 Usage: library_faults_test.py PATH_TO_MIREL REAL_LIBRARY NULL_LIBRARY
 """
 import os
@@ -91,6 +92,16 @@ class BrokenLibrary(unittest.TestCase):
         with open(REAL, "rb") as whole, open(os.path.join(self.work, "mirelgfx01.so"), "wb") as cut:
             data = whole.read()
             cut.write(data[:len(data) // 2])
+        self.game = xdesk.Game(self.desktop, os.path.join(self.work, "mirel"), self.work)
+        box = self.desktop.find_window("Library Error", timeout=15)
+        self.assertIsNotNone(box, f"no Library Error box (exit {self.game.proc.poll()}): {self.game.errors()}")
+        self.assertIsNone(self.desktop.find_window(xdesk.TITLE, timeout=0.5), "the main window must not open")
+        self.desktop.press(box, "Return")
+        self.assertEqual(self.game.wait(timeout=10), 0)
+
+    def test_named_pipe_for_the_library_gives_the_error_box_and_exit_code_0(self):
+        shutil.copy(MIREL, os.path.join(self.work, "mirel"))
+        os.mkfifo(os.path.join(self.work, "mirelgfx01.so"))
         self.game = xdesk.Game(self.desktop, os.path.join(self.work, "mirel"), self.work)
         box = self.desktop.find_window("Library Error", timeout=15)
         self.assertIsNotNone(box, f"no Library Error box (exit {self.game.proc.poll()}): {self.game.errors()}")
