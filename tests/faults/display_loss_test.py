@@ -47,13 +47,25 @@ class DisplayLoss(unittest.TestCase):
         with open(os.path.join(self.work, "config.ini"), "rb") as f:
             return f.read()
 
-    def test_server_gone_with_the_options_open_writes_them_and_ends_with_code_0(self):
+    def start_game(self):
+        """Starts the game on a private desktop; returns the main window and its position."""
         self.desktop = xdesk.Desktop()
         self.game = xdesk.Game(self.desktop, MIREL, self.work)
         main = self.desktop.find_window(xdesk.TITLE)
         self.assertIsNotNone(main, "the main window did not appear")
         time.sleep(1.0)
         x, y, _, _ = self.desktop.geometry(main)
+        return main, x, y
+
+    def kill_server_and_wait(self):
+        """Kills the X server without a word to its clients; the game must end with 0."""
+        self.desktop.server.kill()
+        self.desktop.server.wait()
+        code = self.game.wait(timeout=20)
+        self.assertEqual(code, 0, f"exit {code}: {self.game.errors()}")
+
+    def test_server_gone_with_the_options_open_writes_them_and_ends_with_code_0(self):
+        main, x, y = self.start_game()
         self.desktop.click(x + TOOLBAR_OPTIONS[0], y + TOOLBAR_OPTIONS[1])
         time.sleep(0.3)
         self.desktop.run("xdotool", "key", "Down", "Return")  # "Game Settings"
@@ -65,10 +77,7 @@ class DisplayLoss(unittest.TestCase):
             time.sleep(0.3)
         self.assertIn(b"Size = 36\r\n", self.config(), "the change must not be on disk before the file is closed")
 
-        self.desktop.server.kill()  # the X server dies without a word to its clients
-        self.desktop.server.wait()
-        code = self.game.wait(timeout=20)
-        self.assertEqual(code, 0, f"exit {code}: {self.game.errors()}")
+        self.kill_server_and_wait()
         text = self.config()
         self.assertTrue(text.startswith(b"\xef\xbb\xbf\r\n[Settings]\r\n"), text)
         self.assertIn(b"Size = 24\r\n", text)
@@ -81,21 +90,13 @@ class DisplayLoss(unittest.TestCase):
         with open(os.path.join(self.work, "config.ini"), "wb") as f:
             f.write(b"\xef\xbb\xbf\r\n[Settings]\r\nColors = 4\r\nSize = 36\r\nMode = T\r\nTime = 300\r\n"
                     b"Undo = 1\r\nSound = 0\r\nVol = 50\r\nCollection = 111111111111\r\n")
-        self.desktop = xdesk.Desktop()
-        self.game = xdesk.Game(self.desktop, MIREL, self.work)
-        main = self.desktop.find_window(xdesk.TITLE)
-        self.assertIsNotNone(main, "the main window did not appear")
-        time.sleep(1.0)
-        x, y, _, _ = self.desktop.geometry(main)
+        main, x, y = self.start_game()
         self.desktop.click(x + NEW_BUTTON[0], y + NEW_BUTTON[1])
         time.sleep(0.5)
         self.desktop.press(main, "ctrl+q")
         self.assertIsNotNone(self.desktop.find_window("Quit Game", timeout=10), "no quit question")
 
-        self.desktop.server.kill()
-        self.desktop.server.wait()
-        code = self.game.wait(timeout=20)
-        self.assertEqual(code, 0, f"exit {code}: {self.game.errors()}")
+        self.kill_server_and_wait()
         text = self.config()
         self.assertIn(b"Mode = T\r\n", text)
         self.assertNotIn(b"OA_Lost", text, "nobody answered the question")
