@@ -77,6 +77,9 @@ drwxr-xr-x /usr/share/icons/hicolor/48x48/apps
 drwxr-xr-x /usr/share/icons/hicolor/64x64
 drwxr-xr-x /usr/share/icons/hicolor/64x64/apps
 -rw-r--r-- /usr/share/icons/hicolor/64x64/apps/$app.png
+drwxr-xr-x /usr/share/lintian
+drwxr-xr-x /usr/share/lintian/overrides
+-rw-r--r-- /usr/share/lintian/overrides/free-mirel
 drwxr-xr-x /usr/share/man
 drwxr-xr-x /usr/share/man/man6
 -rw-r--r-- /usr/share/man/man6/mirel.6.gz
@@ -111,8 +114,10 @@ copyright="$root/usr/share/doc/free-mirel/copyright"
 check "copyright in the machine-readable format" mentions "$copyright" "^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/"
 check "copyright names the game's licence" mentions "$copyright" "^License: CC-BY-NC-ND-4.0"
 for notice in libpng-1.5.12 libogg-1.3.5 libvorbis-1.3.7; do
-  check "copyright carries the $notice notice" mentions "$copyright" "^Files: dialogs/notices/$notice.txt"
+  check "copyright names the $notice notice" mentions "$copyright" "^Files: dialogs/notices/$notice.txt"
 done
+check "copyright carries the libpng licence" mentions "$copyright" "^ Permission is hereby granted to use, copy, modify, and distribute this"
+check "copyright carries the Xiph.org licence" mentions "$copyright" "^ - Neither the name of the Xiph.org Foundation nor the names of its"
 
 echo "$((checks - failures)) passed, $failures failed"
 [ "$failures" -eq 0 ]
