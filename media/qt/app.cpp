@@ -14,6 +14,8 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFont>
+#include <QIcon>
+#include <QImage>
 #include <QPointer>
 #include <QProxyStyle>
 #include <QScreen>
@@ -30,7 +32,10 @@
 #include <xcb/xcb.h>
 #endif
 
+#include "media/core.h"
 #include "media/qt/qt_internal.h"
+// WindowIcons: the application icon's PNGs (resources/icons), embedded by the build.
+#include "window_icons.inc"
 
 namespace media::qt {
 namespace {
@@ -116,6 +121,23 @@ class GameStyle : public QProxyStyle {
   }
 };
 
+// Every window shows the application icon at each size the artwork has
+// (decoded by the core, as every picture of the game), and carries the desktop
+// entry's name, so task bars and window lists match the window to the entry.
+void setIdentity() {
+  QGuiApplication::setDesktopFileName(QStringLiteral(MIREL_APP_ID));
+  QIcon icon;
+  for (std::size_t i = 0; i + 1 < std::size(WindowIconsOffsets); ++i) {
+    Image image;
+    if (!core::decodePng(WindowIcons + WindowIconsOffsets[i], WindowIconsOffsets[i + 1] - WindowIconsOffsets[i], image))
+      continue;
+    const QImage view(reinterpret_cast<const uchar*>(image.pixels.data()), image.width, image.height, image.width * 4,
+                      QImage::Format_ARGB32);
+    icon.addPixmap(QPixmap::fromImage(view));
+  }
+  QApplication::setWindowIcon(icon);
+}
+
 }  // namespace
 
 void post(int kind, int window, int object, int type) {
@@ -166,6 +188,7 @@ void initialise() {
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setStyle(new qt::GameStyle);
     qt::setDefaultFont();
+    qt::setIdentity();
   }
   if (!qt::clock.isValid()) qt::clock.start();
 }

@@ -79,7 +79,7 @@ TEST(Resources, ToolbarIconsStandOnATransparentGround) {
 
 // The application icons for desktop integration lie beside the embedded pictures as files.
 TEST(Resources, ApplicationIconsAreSquareRgbaPicturesWithClearCorners) {
-  for (unsigned size : {64u, 48u}) {
+  for (unsigned size : {128u, 64u, 48u}) {
     const std::string path = std::string(MIREL_ICON_DIR) + "/mirel-" + std::to_string(size) + ".png";
     SCOPED_TRACE(path);
     std::ifstream in(path, std::ios::binary);

@@ -80,6 +80,7 @@ void programPictures() {
   std::filesystem::create_directories(root + "/resources/icons");
   picture("resources/icons/mirel-64.png", "icon 64", icon, PngFormat::Rgba);
   picture("resources/icons/mirel-48.png", "icon 48", appIcon(48), PngFormat::Rgba);
+  picture("resources/icons/mirel-128.png", "icon 128", appIcon(128), PngFormat::Rgba);
 }
 
 }  // namespace
