@@ -32,7 +32,7 @@
 #include <xcb/xcb.h>
 #endif
 
-#include "media/core.h"
+#include "media/core/core.h"
 #include "media/qt/qt_internal.h"
 // WindowIcons: the application icon's PNGs (resources/icons), embedded by the build.
 #include "window_icons.inc"
