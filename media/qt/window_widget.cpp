@@ -83,11 +83,16 @@ void WindowWidget::moveEvent(QMoveEvent* event) {
   QWidget::moveEvent(event);
 }
 
-// Coming back from minimised exposes the whole window again.
+// The record follows the window's state, whoever changed it (the layer, the
+// window manager's minimise box or its restore). Coming back from minimised
+// exposes the whole window again.
 void WindowWidget::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::WindowStateChange && !isMinimized()) {
-    requestErase();
-    update();
+  if (event->type() == QEvent::WindowStateChange) {
+    if (WindowRecord* record = core::findWindow(number_)) record->minimised = isMinimized() ? 1 : 0;
+    if (!isMinimized()) {
+      requestErase();
+      update();
+    }
   }
   QWidget::changeEvent(event);
 }

@@ -3,7 +3,9 @@
 #include <QAction>
 #include <QEvent>
 #include <QPointer>
+#include <QToolBar>
 
+#include "media/backend.h"
 #include "qt_test_support.h"
 
 namespace media::qt::test {
@@ -146,6 +148,33 @@ TEST_F(WindowsOnQt, AClickOnTheSurfaceIsTheWindowsButOnAButtonTheButtons) {
   EXPECT_EQ(eventObject(), 7);
   EXPECT_EQ(drain(EventLeftClick), 0);
   closeScreen();
+}
+
+// Without a notification area Escape minimises the main window: the window
+// really goes, and the record follows whatever the window manager does next.
+TEST_F(WindowsOnQt, MinimisingIsRealAndTheRecordFollowsTheWindowsState) {
+  ASSERT_EQ(openWindow(0, 0, 0, 300, 200, "Main", WindowCaption | WindowMinimiseBox, nullptr), 1);
+  QWidget* widget = windowWidgetOf(0);
+  drain(EventRepaint);
+  ASSERT_EQ(minimiseWindow(0), 1);
+  EXPECT_TRUE(widget->isMinimized());
+  EXPECT_EQ(core::findWindow(0)->minimised, 1);
+  EXPECT_EQ(windowMouseX(0), -1) << "a minimised window has no pointer over it";
+
+  // Other changes of the window leave it minimised.
+  disableWindow(0, 1);
+  disableWindow(0, 0);
+  EXPECT_TRUE(widget->isMinimized());
+
+  widget->showNormal();  // as the window manager restores it on activation
+  EXPECT_EQ(core::findWindow(0)->minimised, 0);
+  EXPECT_GE(drain(EventRepaint), 1) << "the restored window is painted again";
+
+  widget->showMinimized();  // the minimise box
+  EXPECT_EQ(core::findWindow(0)->minimised, 1);
+  widget->showNormal();
+  ASSERT_EQ(minimiseWindow(0), 1) << "and the layer can minimise it a second time";
+  EXPECT_TRUE(widget->isMinimized());
 }
 
 TEST_F(WindowsOnQt, ShortcutsAreWindowWideActionsAndTheLastOneForAKeyWins) {
