@@ -139,8 +139,11 @@ bool trayAvailable() { return QSystemTrayIcon::isSystemTrayAvailable(); }
 bool createTray(TrayRecord& tray) {
   auto* icon = new QSystemTrayIcon;
   const int window = tray.window, number = tray.number;
+  // The left or the right button, or a double click, brings the game back.
   QObject::connect(icon, &QSystemTrayIcon::activated, [window, number](QSystemTrayIcon::ActivationReason reason) {
-    if (reason == QSystemTrayIcon::Trigger) qt::post(EventTray, window, number);
+    if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::Context ||
+        reason == QSystemTrayIcon::DoubleClick)
+      qt::post(EventTray, window, number);
   });
   qt::trackNative(icon, tray.native);
   updateTray(tray);

@@ -4,6 +4,8 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "media/backend.h"
+#include "media/qt/testing/stand_ins.h"
 #include "qt_test_support.h"
 
 namespace media::qt::test {
@@ -87,6 +89,22 @@ TEST_F(MenusOnQt, ATrayClickIsATrayEventUntilTheIconIsRemoved) {
   EXPECT_EQ(eventWindow(), 0);
   EXPECT_EQ(removeTrayIcon(0), 1);
   EXPECT_EQ(testing::clickTrayIcon(0), 0);
+}
+
+// The left button, the right button and a double click each bring the game
+// back; a middle click is not one of them.
+TEST_F(MenusOnQt, TheTrayIconAnswersTheLeftAndRightButtonAndADoubleClick) {
+  ASSERT_EQ(openWindow(0, 0, 0, 200, 100, "Hidden", WindowCaption, nullptr), 1);
+  drain(EventRepaint);
+  ASSERT_EQ(addTrayIcon(0, windowHandle(0), imageHandle(solidImage(QColor(200, 0, 0), 64, 64))), 1);
+  auto* icon = reinterpret_cast<QSystemTrayIcon*>(core::findTray(0)->native);
+  ASSERT_TRUE(icon);
+  for (auto reason : {QSystemTrayIcon::Trigger, QSystemTrayIcon::Context, QSystemTrayIcon::DoubleClick}) {
+    emit icon->activated(reason);
+    EXPECT_EQ(drain(EventTray), 1) << "reason " << reason;
+  }
+  emit icon->activated(QSystemTrayIcon::MiddleClick);
+  EXPECT_EQ(drain(EventTray), 0);
 }
 
 }  // namespace
