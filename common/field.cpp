@@ -41,6 +41,11 @@ int RedrawField() {
   return 0;
 }
 
+void DrawPauseCover() {
+  media::drawSprite(ids::PauseCoverSprite, 0, 0);
+  media::present();
+}
+
 void UpdateStatus(std::string_view steps, std::string_view tiles, std::string_view time) {
   SetFieldText(ids::StepsField, steps);
   SetFieldText(ids::TilesField, tiles);

@@ -80,6 +80,13 @@ int eventTimer();
 // Window timers: at most one pending event per timer. Numbers are per window.
 int addWindowTimer(int window, int timer, int periodMs);
 int removeWindowTimer(int window, int timer);
+// Pausing a timer stops its events and keeps what was left of its current
+// period; a tick already waiting is taken back and counts as nothing left, so
+// it is the first to come after the resume. Pausing a paused timer changes
+// nothing. Resuming runs the rest of that period, then the timer goes on with
+// its period. Both return 0 for a timer that does not exist.
+int pauseWindowTimer(int window, int timer);
+int resumeWindowTimer(int window, int timer);
 // Suspends the thread (real back end) or advances the virtual clock (headless).
 void delay(int ms);
 

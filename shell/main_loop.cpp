@@ -81,8 +81,13 @@ int RepaintWindow() {
     media::updateWindow(ids::MainWindow);
     media::delay(RepaintSettleMs);
   }
-  // Also while paused (the board replaces the cover) and after a game has ended.
-  if (media::screenExists()) RedrawField();
+  // While paused the cover stays: a repaint must not show the board with the
+  // clock stopped. After a game has ended the final board is drawn again.
+  if (!media::screenExists()) return 0;
+  if (App.GameState == Paused)
+    DrawPauseCover();
+  else
+    RedrawField();
   return 0;
 }
 

@@ -4,7 +4,7 @@
 openbox manages the windows and has no notification area, so Escape must
 minimise the main window (WM_STATE Iconic) instead of hiding it. Activating the
 window brings it back (WM_STATE Normal) with a tournament game as it was:
-still paused, its clock standing still.
+still paused, its field under the pause cover and its clock standing still.
 Usage: minimise_test.py PATH_TO_MIREL ASSET_DATA_DIR
 """
 import os
@@ -72,9 +72,13 @@ class MinimiseWithoutTray(unittest.TestCase):
         self.desktop.activate(wid)
         self.assertEqual(self.wait_for_state(wid, "Normal"), "Normal", "activation did not restore the window")
         time.sleep(1.5)
+        cover = self.desktop.pixels(os.path.join(ASSETS, "girl00.png"))
+        self.assertLess(mean_difference(self.crop(wid, FIELD, "restored.png"), cover), 2,
+                        "the restored field must show the pause cover, not the board")
         clock = self.crop(wid, TIME_FIELD, "clock1.png")
         time.sleep(2.5)
         self.assertEqual(self.crop(wid, TIME_FIELD, "clock2.png"), clock, "the paused clock went on")
+        self.assertLess(mean_difference(self.crop(wid, FIELD, "later.png"), cover), 2)
         self.assertTrue(self.game.alive())
 
 
