@@ -216,7 +216,10 @@ NativeHandle controlHandle(int control);
 int createPopupMenu(int number);
 int addMenuItem(int menu, int item, std::string_view text);
 int addMenuSeparator(int menu);
-// Opens the menu at the mouse cursor; a choice raises EventMenu with the item number.
+// Opens the menu at the mouse cursor and returns at once: the program's loop
+// and its timers go on while the menu is open (only message boxes and the
+// dialogs' own loops hold the game up); a choice raises EventMenu with the
+// item number.
 int showPopupMenu(int menu, NativeHandle owner);
 
 enum ToolbarFlags : unsigned { ToolbarLargeIcons = 1u << 0 };  // 24 x 24 instead of 16 x 16

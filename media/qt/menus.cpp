@@ -88,7 +88,9 @@ void showMenu(MenuRecord& menu, const WindowRecord& owner) {
   auto* widget = static_cast<QMenu*>(menu.native);
   if (!widget) return;
   qt::menuOwner = owner.number;
-  widget->exec(QCursor::pos());
+  // No loop of its own: the program's loop, its timers included, goes on
+  // while the menu is open, and a choice comes later as EventMenu.
+  widget->popup(QCursor::pos());
 }
 
 bool createToolbar(ToolbarRecord& toolbar) {

@@ -79,6 +79,31 @@ TEST_F(MenusOnQt, AMenuChoiceIsReportedForTheWindowThatShowedIt) {
   EXPECT_EQ(waitEvent(0), EventNone) << "no choice queued: the menu closes without one";
 }
 
+// Only message boxes and the dialog windows hold the game's loop up: while a
+// pop-up menu is open the timers (the tournament clock, the banner) go on.
+TEST_F(MenusOnQt, TimersGoOnWhileAPopUpMenuIsOpen) {
+  ASSERT_EQ(openWindow(2, 0, 0, 200, 100, "Owner", WindowCaption, nullptr), 1);
+  drain(EventRepaint);
+  ASSERT_EQ(createPopupMenu(6), 1);
+  addMenuItem(6, 8, "Help");
+  ASSERT_EQ(addWindowTimer(2, 3, 40), 1);
+  standins::holdMenusOpen(600);
+  ASSERT_EQ(testing::chooseMenuItem(6, 8), 1);
+  showPopupMenu(6, windowHandle(2));
+  int ticks = 0;
+  bool chosen = false;
+  for (int pass = 0; pass < 300 && !chosen; ++pass) {
+    const int got = waitEvent(10);
+    if (got == EventTimer) ++ticks;
+    chosen = got == EventMenu;
+  }
+  standins::holdMenusOpen(0);
+  ASSERT_TRUE(chosen);
+  EXPECT_EQ(eventObject(), 8);
+  EXPECT_EQ(eventWindow(), 2);
+  EXPECT_GE(ticks, 6) << "the timer ticked while the menu was open";
+}
+
 TEST_F(MenusOnQt, ATrayClickIsATrayEventUntilTheIconIsRemoved) {
   ASSERT_EQ(openWindow(0, 0, 0, 200, 100, "Hidden", WindowCaption, nullptr), 1);
   drain(EventRepaint);
