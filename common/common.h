@@ -13,6 +13,9 @@ void DrawPauseCover();
 void UpdateStatus(std::string_view steps, std::string_view tiles, std::string_view time);
 // The tile size: the width of tile sprite 3 (0 before the first game).
 int TileSize();
+struct Cell;
+// The board cell under the mouse pointer, (-1, -1) off the field or without tiles.
+Cell CellUnderPointer();
 
 // Pause and quit
 int TogglePause();

@@ -10,6 +10,8 @@
 namespace {
 
 constexpr int StatusBandTop = 495;
+constexpr int FieldRight = ids::FieldX + ids::FieldWidth - 1;    // 592
+constexpr int FieldBottom = ids::FieldY + ids::FieldHeight - 1;  // 483
 
 void SetFieldText(int control, std::string_view text) {
   if (!text.empty()) media::setControlText(control, text);
@@ -25,6 +27,18 @@ int BoardValueAt(Cell cell) {
 }
 
 int TileSize() { return media::spriteWidth(ids::FirstTileSprite); }
+
+Cell CellUnderPointer() {
+  const int t = TileSize();
+  const int mx = media::windowMouseX(ids::MainWindow);
+  const int my = media::windowMouseY(ids::MainWindow);
+  Cell cell{-1, -1};
+  if (t > 0 && mx >= ids::FieldX && mx <= FieldRight && my >= ids::FieldY && my <= FieldBottom) {
+    cell.column = static_cast<int>(static_cast<double>(mx - ids::FieldX) / t);
+    cell.row = static_cast<int>(static_cast<double>(my - ids::FieldY) / t);
+  }
+  return cell;
+}
 
 int RedrawField() {
   const int t = TileSize();

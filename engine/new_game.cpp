@@ -78,6 +78,8 @@ void LoadTilesIfChanged(const GameSettings& settings) {
 void ShowNewBoard() {
   const std::string tiles = std::to_string(App.TilesLeft[0]);
   media::hideControl(ids::UndoButton, 1);
+  // The highlight starts where the pointer is now, not where it was last tracked.
+  App.HoverCell = CellUnderPointer();
   RedrawField();
   UpdateStatus("Steps: 0", "Tiles: " + tiles + " / " + tiles, " ");
   media::disableToolbarButton(ids::Toolbar, ids::CommandOptions, 1);
