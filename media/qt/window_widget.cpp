@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
@@ -94,14 +95,14 @@ void WindowWidget::closeEvent(QCloseEvent* event) {
 }
 
 void WindowWidget::reportPointerMoved() {
-  const QPoint pointer = pointerIn(*this);
+  const QPoint pointer = QCursor::pos();
   if (pointer == lastPointer_) return;
   lastPointer_ = pointer;
   post(EventMouseMove, number_, -1);
 }
 
 void WindowWidget::mouseMoveEvent(QMouseEvent* event) {
-  lastPointer_ = pointerIn(*this);
+  lastPointer_ = QCursor::pos();
   post(EventMouseMove, number_, -1);
   event->accept();
 }
@@ -113,7 +114,7 @@ void WindowWidget::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void WindowWidget::showEvent(QShowEvent* event) {
-  lastPointer_ = pointerIn(*this);
+  lastPointer_ = QCursor::pos();
   requestErase();
   QWidget::showEvent(event);
 }

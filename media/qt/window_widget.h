@@ -40,7 +40,7 @@ class WindowWidget : public QWidget {
   int number_;
   bool erasePending_ = false;
   QRegion dirty_;
-  QPoint lastPointer_{-1, -1};
+  QPoint lastPointer_{-1, -1};  // screen position of the pointer at the last mouse move
 };
 
 }  // namespace media::qt
