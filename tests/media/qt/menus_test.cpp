@@ -49,6 +49,29 @@ TEST_F(MenusOnQt, TheToolbarLiesFlatAlongTheTopWithItsButtonsInRange) {
   EXPECT_EQ(window.pixelColor(600, 5), QColor(150, 60, 40));
 }
 
+// The background picture paints the toolbar's band from y = 0 to 30; a button
+// that is hovered or held draws its frame inside it, not over the bricks below.
+TEST_F(MenusOnQt, TheToolbarAndItsButtonFramesStayInTheirBand) {
+  openMainWithToolbar();
+  QToolBar* bar = toolbarIn(0);
+  ASSERT_TRUE(bar);
+  EXPECT_LE(bar->geometry().bottom(), 29);
+  const QImage plain = painted(windowWidgetOf(0));
+  for (QAction* action : bar->actions()) {
+    auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(action));
+    ASSERT_TRUE(button);
+    const QRect place(button->mapTo(windowWidgetOf(0), QPoint(0, 0)), button->size());
+    EXPECT_GE(place.top(), 0);
+    EXPECT_LE(place.bottom(), 29) << "button " << action->data().toInt();
+    button->setDown(true);
+    const QImage held = painted(windowWidgetOf(0));
+    button->setDown(false);
+    for (int y = 30; y < 40; ++y)
+      for (int x = 0; x < 120; ++x)
+        ASSERT_EQ(held.pixel(x, y), plain.pixel(x, y)) << "at " << x << ", " << y;
+  }
+}
+
 TEST_F(MenusOnQt, ADisabledToolbarButtonTakesNoClick) {
   openMainWithToolbar();
   drain(EventRepaint);
