@@ -122,6 +122,26 @@ TEST_F(ControlsOnQt, APictureButtonIsExactlyItsPictureAndTheToggleShowsThePresse
   EXPECT_EQ(drain(EventControl), 0) << "the program's own change is not the user's";
 }
 
+// Held down, a picture button shows that it is pressed: its face one pixel
+// down and to the right, as any button does.
+TEST_F(ControlsOnQt, AHeldPictureButtonShowsItsFaceOnePixelDownAndRight) {
+  ASSERT_EQ(openWindow(0, 0, 0, 200, 100, "Buttons", WindowCaption, nullptr), 1);
+  QImage face(96, 36, QImage::Format_RGB32);
+  for (int y = 0; y < 36; ++y)
+    for (int x = 0; x < 96; ++x) face.setPixelColor(x, y, QColor(x * 2, y * 7, 90));
+  const QByteArray png = pngOf(face);
+  const int image = loadImage(AnyNumber, png.constData(), static_cast<std::size_t>(png.size()));
+  ASSERT_EQ(createPictureButton(4, 10, 10, 96, 36, imageHandle(image), 0), 1);
+  auto* button = static_cast<QAbstractButton*>(controlWidgetOf(4));
+  button->setDown(true);
+  const QImage held = painted(button).convertToFormat(QImage::Format_RGB32);
+  button->setDown(false);
+  EXPECT_EQ(held.pixelColor(1, 1), face.pixelColor(0, 0));
+  EXPECT_EQ(held.pixelColor(95, 35), face.pixelColor(94, 34));
+  EXPECT_EQ(held.pixelColor(40, 20), face.pixelColor(39, 19));
+  EXPECT_EQ(painted(button).convertToFormat(QImage::Format_RGB32), face) << "released, it is its picture again";
+}
+
 TEST_F(ControlsOnQt, OptionButtonWidgetsFollowTheirGroupOnly) {
   ASSERT_EQ(openWindow(0, 0, 0, 300, 200, "Options", WindowCaption, nullptr), 1);
   ASSERT_EQ(createOptionButton(10, 10, 10, 80, 20, "Easy"), 1);
