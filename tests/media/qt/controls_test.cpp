@@ -5,6 +5,9 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFrame>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QScrollArea>
@@ -184,6 +187,37 @@ TEST_F(ControlsOnQt, ATrackBarReportsTheUsersMovesOnly) {
   EXPECT_EQ(eventType(), 1);
   EXPECT_EQ(controlState(20), 5);
   slider->setSliderDown(false);
+}
+
+// A click on the track beside the thumb moves it one step, not a page of ten:
+// the time limit's track has twelve positions, the volume's ten.
+TEST_F(ControlsOnQt, AClickBesideTheThumbMovesItOneStep) {
+  ASSERT_EQ(openWindow(0, 0, 0, 300, 100, "Slider", WindowCaption, nullptr), 1);
+  ASSERT_EQ(createTrackBar(20, 10, 10, 200, 30, 1, 12, TrackTicks), 1);
+  ASSERT_EQ(setControlState(20, 2), 1);
+  auto* slider = static_cast<QSlider*>(controlWidgetOf(20));
+  drain(EventRepaint);
+  // Near the right end of the track, where the style draws it.
+  QStyleOptionSlider option;
+  option.initFrom(slider);
+  option.orientation = slider->orientation();
+  option.minimum = slider->minimum();
+  option.maximum = slider->maximum();
+  option.tickPosition = slider->tickPosition();
+  option.tickInterval = slider->tickInterval();
+  option.sliderPosition = option.sliderValue = slider->value();
+  const QRect track = slider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderGroove, slider);
+  const QPoint nearEnd(track.right() - 3, track.center().y());
+  for (int expected : {3, 4}) {
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(nearEnd), QPointF(slider->mapToGlobal(nearEnd)),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(slider, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(nearEnd), QPointF(slider->mapToGlobal(nearEnd)),
+                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(slider, &release);
+    EXPECT_EQ(controlState(20), expected);
+  }
+  EXPECT_EQ(drain(EventControl), 2);
 }
 
 TEST_F(ControlsOnQt, ControlsOfATabLiveOnItsPage) {
