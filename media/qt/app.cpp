@@ -93,6 +93,7 @@ void initialise() {
     qt::application = new QApplication(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setStyle(new qt::GameStyle);
+    qt::makeTahomaAvailable();
     qt::setDefaultFont();
   }
   if (!qt::clock.isValid()) qt::clock.start();
