@@ -84,7 +84,8 @@ int removeWindowTimer(int window, int timer);
 // period; a tick already waiting is taken back and counts as nothing left, so
 // it is the first to come after the resume. Pausing a paused timer changes
 // nothing. Resuming runs the rest of that period, then the timer goes on with
-// its period. Both return 0 for a timer that does not exist.
+// its period. Both return 0 for a timer that does not exist. Adding a paused
+// timer again starts it afresh, not paused.
 int pauseWindowTimer(int window, int timer);
 int resumeWindowTimer(int window, int timer);
 // Suspends the thread (real back end) or advances the virtual clock (headless).

@@ -106,6 +106,7 @@ int addWindowTimer(int window, int timer, int periodMs) {
   }
   t->periodMs = periodMs;
   t->dueMs = backend::clockMs() + periodMs;
+  t->paused = false;  // adding a timer again starts it afresh
   return 1;
 }
 

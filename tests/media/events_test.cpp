@@ -54,6 +54,10 @@ TEST_F(Events, APausedTimerFiresNothingAndResumesWithWhatWasLeft) {
   EXPECT_TRUE(awaitEvent(media::EventTimer)) << "it goes on after the resume";
   EXPECT_EQ(media::pauseWindowTimer(MainWindow, 9), 0) << "no such timer";
   EXPECT_EQ(media::resumeWindowTimer(MainWindow, 9), 0);
+
+  ASSERT_EQ(media::pauseWindowTimer(MainWindow, 3), 1);
+  ASSERT_EQ(media::addWindowTimer(MainWindow, 3, 20), 1);
+  EXPECT_TRUE(awaitEvent(media::EventTimer)) << "adding a paused timer again starts it afresh";
 }
 
 TEST_F(Events, ATickWaitingWhenTheTimerIsPausedComesFirstAfterTheResume) {
