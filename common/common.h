@@ -8,9 +8,14 @@
 
 // Play-field rendering
 int RedrawField();
+// The pause cover over the whole field, presented: what the field shows while paused.
+void DrawPauseCover();
 void UpdateStatus(std::string_view steps, std::string_view tiles, std::string_view time);
 // The tile size: the width of tile sprite 3 (0 before the first game).
 int TileSize();
+struct Cell;
+// The board cell under the mouse pointer, (-1, -1) off the field or without tiles.
+Cell CellUnderPointer();
 
 // Pause and quit
 int TogglePause();

@@ -10,6 +10,8 @@
 namespace {
 
 constexpr int StatusBandTop = 495;
+constexpr int FieldRight = ids::FieldX + ids::FieldWidth - 1;    // 592
+constexpr int FieldBottom = ids::FieldY + ids::FieldHeight - 1;  // 483
 
 void SetFieldText(int control, std::string_view text) {
   if (!text.empty()) media::setControlText(control, text);
@@ -26,6 +28,18 @@ int BoardValueAt(Cell cell) {
 
 int TileSize() { return media::spriteWidth(ids::FirstTileSprite); }
 
+Cell CellUnderPointer() {
+  const int t = TileSize();
+  const int mx = media::windowMouseX(ids::MainWindow);
+  const int my = media::windowMouseY(ids::MainWindow);
+  Cell cell{-1, -1};
+  if (t > 0 && mx >= ids::FieldX && mx <= FieldRight && my >= ids::FieldY && my <= FieldBottom) {
+    cell.column = static_cast<int>(static_cast<double>(mx - ids::FieldX) / t);
+    cell.row = static_cast<int>(static_cast<double>(my - ids::FieldY) / t);
+  }
+  return cell;
+}
+
 int RedrawField() {
   const int t = TileSize();
   if (t <= 0) return 0;  // no tiles yet: there is no game to draw
@@ -39,6 +53,11 @@ int RedrawField() {
     media::drawSpriteBlended(ids::HoverSprite, App.HoverCell.column * t, App.HoverCell.row * t);
   media::present();
   return 0;
+}
+
+void DrawPauseCover() {
+  media::drawSprite(ids::PauseCoverSprite, 0, 0);
+  media::present();
 }
 
 void UpdateStatus(std::string_view steps, std::string_view tiles, std::string_view time) {

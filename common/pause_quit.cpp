@@ -54,12 +54,14 @@ int TogglePause() {
     // Pausing twice (a quit question while paused) must not forget that Undo was shown.
     if (App.GameState != Paused) App.UndoWasVisible = !media::controlHidden(ids::UndoButton);
     media::hideControl(ids::UndoButton, 1);
-    media::drawSprite(ids::PauseCoverSprite, 0, 0);
-    media::present();
+    DrawPauseCover();
+    // The clock keeps the part of the second not yet played, for the resume.
+    media::pauseWindowTimer(ids::MainWindow, ids::TimeLimitTimer);
     App.GameState = Paused;
   } else {
     if (App.CurrentStep > 0 && App.UndoWasVisible) media::hideControl(ids::UndoButton, 0);
     RedrawField();
+    media::resumeWindowTimer(ids::MainWindow, ids::TimeLimitTimer);
     App.GameState = Running;
   }
   return 0;

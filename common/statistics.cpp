@@ -3,6 +3,7 @@
 // statistics window. Works on the configuration file the caller has opened.
 #include "common/statistics.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <string>
@@ -68,8 +69,11 @@ void recordResult(GameStatistics& r, const ResultFields& f) {
   }
 }
 
+// A count below zero (only a hand-edited file holds one) counts no games, so a
+// share stays within 0 to 100 %.
 std::string share(std::int32_t part, std::int32_t other) {
-  return ProgressText(static_cast<double>(part), static_cast<double>(part) + static_cast<double>(other));
+  const double games = std::max(part, 0), others = std::max(other, 0);
+  return ProgressText(games, games + others);
 }
 
 std::string sum(std::int32_t a, std::int32_t b) {

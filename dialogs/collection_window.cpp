@@ -25,6 +25,7 @@ constexpr int Height = 350;
 constexpr int ThumbnailWidth = 72;
 constexpr int ThumbnailHeight = 108;
 constexpr int ColumnWidth = 80;
+constexpr int BoxWidening = 6;
 constexpr const char* NoSelectionCaption = "No Image selected";
 constexpr const char* NoSelectionText = "Please select at least one image";
 
@@ -65,7 +66,9 @@ void createPortraits() {
     c.pictures.push_back(media::createPictureControl(media::AnyNumber, x, 10, ThumbnailWidth, ThumbnailHeight,
                                                      media::imageHandle(c.thumbnails[i - 1]),
                                                      media::PictureSunken));
-    const int box = media::createCheckBox(media::AnyNumber, x, 130, ThumbnailWidth, 20,
+    // Right-aligned under its thumbnail, and 6 pixels wider to the left than the
+    // thumbnail, so that "Girl No. 12" fits beside the box in 8-point Tahoma.
+    const int box = media::createCheckBox(media::AnyNumber, x - BoxWidening, 130, ThumbnailWidth + BoxWidening, 20,
                                           "Girl No. " + std::to_string(i), media::CheckTextRight);
     media::setControlState(box, selection::selected(c.remembered, i));
     c.boxes.push_back(box);

@@ -36,6 +36,13 @@ constexpr TabLabels Labels[2] = {{"Easy", "Won: ", "Lost: ", "Current: "}, {"Har
 int label(int x, int y, int width, const char* text) {
   return media::createTextLabel(media::AnyNumber, x, y, width, 20, text, media::LabelLeft);
 }
+// A figure, right-aligned; wide enough for the 32-bit ends ("-2147483648").
+constexpr int FigureX = 90;
+constexpr int FigureWidth = 70;
+int figure(int y) {
+  return media::createTextLabel(media::AnyNumber, FigureX, y, FigureWidth, 20, "0", media::LabelRight);
+}
+
 int value(int x, int y, int width, const char* sample) {
   return media::createTextLabel(media::AnyNumber, x, y, width, 20, sample, media::LabelRight);
 }
@@ -45,10 +52,10 @@ void createCountFrame(int y, const TabLabels& text, int& frame, int& won, int& w
                       int& lostShare) {
   frame = media::createFrame(media::AnyNumber, 20, y, 250, 70, "");
   label(40, y + 20, 50, text.won);
-  won = value(100, y + 20, 50, "0");
+  won = figure(y + 20);
   wonShare = value(170, y + 20, 60, "(0.00%)");
   label(40, y + 40, 50, text.lost);
-  lost = value(100, y + 40, 50, "0");
+  lost = figure(y + 40);
   lostShare = value(170, y + 40, 60, " (0.00%)");
 }
 
@@ -60,11 +67,11 @@ void createTab(int levelIndex) {
   createCountFrame(100, text, t.sessionFrame, t.sessionWon, t.sessionWonShare, t.sessionLost, t.sessionLostShare);
   t.streakFrame = media::createFrame(media::AnyNumber, 20, 180, 250, 90, "Lucky / Losing Streaks");
   label(40, 200, 50, text.won);
-  t.longestWon = value(100, 200, 50, "0");
+  t.longestWon = figure(200);
   label(40, 220, 50, text.lost);
-  t.longestLost = value(100, 220, 50, "0");
+  t.longestLost = figure(220);
   label(40, 240, 50, text.current);
-  t.current = value(100, 240, 50, "0");
+  t.current = figure(240);
   t.currentKind = label(170, 240, 60, " ");
   t.reset = media::createPushButton(media::AnyNumber, 20, 290, 250, 20, "Reset");
 }

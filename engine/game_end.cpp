@@ -49,6 +49,9 @@ void DeclareResult(int result) {
     if (result == Won)
       timeText = TimeUsedPrefix + TimeText(settings.timeLimit - SecondsShown(media::controlText(ids::TimeField)));
   }
+  // The hover frame follows the pointer: it is no part of the final board.
+  App.HoverCell = {-1, -1};
+  RedrawField();
   media::captureSprite(ids::SnapshotSprite, 0, 0, ids::FieldWidth, ids::FieldHeight);
   media::hideControl(ids::PauseButton, 1);
   media::hideControl(ids::UndoButton, 1);

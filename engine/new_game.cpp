@@ -1,5 +1,5 @@
 // NewGame, the operation behind the New button: checks for the asset library,
-// asks before abandoning a tournament or paused game, makes the media of the
+// asks before abandoning a running tournament game or a paused one, makes the media of the
 // first game, picks the portrait and the tile colours, deals the board and
 // starts the clock of a tournament game. The library is loaded only while the
 // game copies what it needs, and unloaded with the file closed on every path.
@@ -78,6 +78,8 @@ void LoadTilesIfChanged(const GameSettings& settings) {
 void ShowNewBoard() {
   const std::string tiles = std::to_string(App.TilesLeft[0]);
   media::hideControl(ids::UndoButton, 1);
+  // The highlight starts where the pointer is now, not where it was last tracked.
+  App.HoverCell = CellUnderPointer();
   RedrawField();
   UpdateStatus("Steps: 0", "Tiles: " + tiles + " / " + tiles, " ");
   media::disableToolbarButton(ids::Toolbar, ids::CommandOptions, 1);
@@ -94,7 +96,9 @@ void NewGame() {
   }
   GameSettings settings = engine::ReadEngineSettings();
   const bool tournament = settings.mode == engine::TournamentMode;
-  if ((App.GameState == Running && tournament) || App.GameState == Paused) {
+  // The game in progress decides, not the saved "Mode": that may have changed
+  // under a running tournament game (a hand-edited file, a second copy).
+  if (TimedGameRunning() || App.GameState == Paused) {
     if (!AbandonOldGame()) return LeaveNewGame();
     // The statistics left another group selected.
     settings = engine::ReadEngineSettings();
@@ -112,6 +116,11 @@ void NewGame() {
   if (tournament) {
     TimeLimit(settings.timeLimit);
     media::hideControl(ids::PauseButton, 0);
+    media::setControlState(ids::PauseButton, 0);
+  } else {
+    // No clock and no Pause in a practice game, whatever ran before.
+    media::removeWindowTimer(ids::MainWindow, ids::TimeLimitTimer);
+    media::hideControl(ids::PauseButton, 1);
     media::setControlState(ids::PauseButton, 0);
   }
   if (App.SoundAvailable && settings.sound != 0) {

@@ -1,6 +1,7 @@
 // The tournament clock: started by a new game, ticked by the 1000 ms timer. It
-// halts while the game is paused, goes when the game has ended, plays the
-// warning on the last seconds and loses the game at the tick showing 00:00.
+// halts while the game is paused (TogglePause pauses the timer, which keeps
+// the part of the second not yet played), goes when the game has ended, plays
+// the warning on the last seconds and loses the game at the tick showing 00:00.
 #include <string>
 
 #include "common/app_state.h"

@@ -88,6 +88,14 @@ int eventTimer();
 // Window timers: at most one pending event per timer. Numbers are per window.
 int addWindowTimer(int window, int timer, int periodMs);
 int removeWindowTimer(int window, int timer);
+// Pausing a timer stops its events and keeps what was left of its current
+// period; a tick already waiting is taken back and counts as nothing left, so
+// it is the first to come after the resume. Pausing a paused timer changes
+// nothing. Resuming runs the rest of that period, then the timer goes on with
+// its period. Both return 0 for a timer that does not exist. Adding a paused
+// timer again starts it afresh, not paused.
+int pauseWindowTimer(int window, int timer);
+int resumeWindowTimer(int window, int timer);
 // Suspends the thread (real back end) or advances the virtual clock (headless).
 void delay(int ms);
 
@@ -217,7 +225,10 @@ NativeHandle controlHandle(int control);
 int createPopupMenu(int number);
 int addMenuItem(int menu, int item, std::string_view text);
 int addMenuSeparator(int menu);
-// Opens the menu at the mouse cursor; a choice raises EventMenu with the item number.
+// Opens the menu at the mouse cursor and returns at once: the program's loop
+// and its timers go on while the menu is open (only message boxes and the
+// dialogs' own loops hold the game up); a choice raises EventMenu with the
+// item number.
 int showPopupMenu(int menu, NativeHandle owner);
 
 enum ToolbarFlags : unsigned { ToolbarLargeIcons = 1u << 0 };  // 24 x 24 instead of 16 x 16

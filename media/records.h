@@ -34,7 +34,7 @@ struct WindowRecord {
   int ownerWindow = -1;  // window number of the owner, -1 none
   Rect client;           // x, y: screen position of the client area
   int hidden = 0;
-  int minimised = 0;  // 1 from minimiseWindow (core: then backend::updateWindow) until the user restores it
+  int minimised = 0;  // 1 while minimised: set by minimiseWindow, kept in step with the window by the back end
   int disabled = 0;
   int colour = -1;               // solid background, -1 default
   const Image* background = nullptr;  // background picture, drawn once at (0, 0)

@@ -7,6 +7,9 @@ namespace ConfigText {
 namespace {
 
 constexpr std::string_view Mark = "\xEF\xBB\xBF";
+constexpr std::string_view Utf16LittleMark = "\xFF\xFE";
+constexpr std::string_view Utf16BigMark = "\xFE\xFF";
+constexpr char32_t Replacement = 0xFFFD;
 constexpr std::string_view LineEnd = "\r\n";
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
@@ -23,6 +26,50 @@ std::string latin1ToUtf8(std::string_view bytes) {
       text.push_back(static_cast<char>(0x80 | (byte & 0x3F)));
     }
   }
+  return text;
+}
+
+void appendUtf8(std::string& text, char32_t c) {
+  if (c < 0x80) {
+    text.push_back(static_cast<char>(c));
+  } else if (c < 0x800) {
+    text.push_back(static_cast<char>(0xC0 | (c >> 6)));
+    text.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+  } else if (c < 0x10000) {
+    text.push_back(static_cast<char>(0xE0 | (c >> 12)));
+    text.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+    text.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+  } else {
+    text.push_back(static_cast<char>(0xF0 | (c >> 18)));
+    text.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
+    text.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+    text.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+  }
+}
+
+// UTF-16 text (without its mark) in either byte order to UTF-8. A surrogate
+// without its partner, or a last odd byte, becomes U+FFFD.
+std::string utf16ToUtf8(std::string_view bytes, bool bigEndian) {
+  std::string text;
+  text.reserve(bytes.size());
+  auto unit = [&](std::size_t i) -> char32_t {
+    const auto first = static_cast<unsigned char>(bytes[i]), second = static_cast<unsigned char>(bytes[i + 1]);
+    return bigEndian ? (char32_t{first} << 8) | second : (char32_t{second} << 8) | first;
+  };
+  std::size_t i = 0;
+  for (; i + 1 < bytes.size(); i += 2) {
+    const char32_t c = unit(i);
+    if (c >= 0xD800 && c < 0xDC00 && i + 3 < bytes.size()) {
+      const char32_t low = unit(i + 2);
+      if (low >= 0xDC00 && low < 0xE000) {
+        appendUtf8(text, 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00));
+        i += 2;
+        continue;
+      }
+    }
+    appendUtf8(text, c >= 0xD800 && c < 0xE000 ? Replacement : c);
+  }
+  if (i < bytes.size()) appendUtf8(text, Replacement);
   return text;
 }
 
@@ -63,6 +110,10 @@ Parsed parse(std::string_view bytes) {
   std::string_view text;
   if (bytes.starts_with(Mark)) {
     text = bytes.substr(Mark.size());
+  } else if (bytes.starts_with(Utf16LittleMark) || bytes.starts_with(Utf16BigMark)) {
+    // As Windows' Notepad may save it; written back as UTF-8 with its mark.
+    converted = utf16ToUtf8(bytes.substr(2), bytes.starts_with(Utf16BigMark));
+    text = converted;
   } else {
     converted = latin1ToUtf8(bytes);
     text = converted;

@@ -26,7 +26,8 @@ struct Parsed {
   bool withMark = true;  // false only for an empty (0-byte) file
 };
 
-// Reads a whole file's bytes: the UTF-8 mark or Latin-1 converted to UTF-8,
+// Reads a whole file's bytes: the UTF-8 mark, UTF-16 of either byte order with
+// its mark, or else Latin-1, the last two converted to UTF-8,
 // CR / LF / CR LF line ends, blank lines dropped, comments, groups, keys.
 Parsed parse(std::string_view bytes);
 // The bytes the store writes: the mark and CR LF (when withMark), then one

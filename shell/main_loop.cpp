@@ -12,8 +12,6 @@
 namespace {
 
 constexpr int WaitMs = 15;
-constexpr int FieldRight = ids::FieldX + ids::FieldWidth - 1;    // 592
-constexpr int FieldBottom = ids::FieldY + ids::FieldHeight - 1;  // 483
 constexpr int RepaintSettleMs = 8;
 
 bool Playing() { return App.GameState == Running; }
@@ -54,14 +52,7 @@ bool ControlStillThere(int control) {
 }  // namespace
 
 int TrackHover() {
-  const int t = TileSize();
-  const int mx = media::windowMouseX(ids::MainWindow);
-  const int my = media::windowMouseY(ids::MainWindow);
-  Cell cell{-1, -1};
-  if (t > 0 && mx >= ids::FieldX && mx <= FieldRight && my >= ids::FieldY && my <= FieldBottom) {
-    cell.column = static_cast<int>(static_cast<double>(mx - ids::FieldX) / t);
-    cell.row = static_cast<int>(static_cast<double>(my - ids::FieldY) / t);
-  }
+  const Cell cell = CellUnderPointer();
   if (cell.column != App.HoverCell.column || cell.row != App.HoverCell.row) {
     App.HoverCell = cell;
     RedrawField();
@@ -91,8 +82,13 @@ int RepaintWindow() {
     media::updateWindow(ids::MainWindow);
     media::delay(RepaintSettleMs);
   }
-  // Also while paused (the board replaces the cover) and after a game has ended.
-  if (media::screenExists()) RedrawField();
+  // While paused the cover stays: a repaint must not show the board with the
+  // clock stopped. After a game has ended the final board is drawn again.
+  if (!media::screenExists()) return 0;
+  if (App.GameState == Paused)
+    DrawPauseCover();
+  else
+    RedrawField();
   return 0;
 }
 

@@ -17,6 +17,8 @@ struct Timer {
   int periodMs = 0;
   std::int64_t dueMs = 0;
   bool pending = false;
+  bool paused = false;
+  std::int64_t leftMs = 0;  // while paused: what was left of the current period
 };
 
 std::deque<core::Event> queue;
@@ -33,7 +35,7 @@ Timer* findTimer(int window, int timer) {
 void postDueTimers() {
   const std::int64_t now = backend::clockMs();
   for (auto& t : timers) {
-    if (t.pending || now < t.dueMs) continue;
+    if (t.pending || t.paused || now < t.dueMs) continue;
     t.pending = true;
     // Keep the beat, but never try to catch up on missed periods.
     t.dueMs += t.periodMs;
@@ -45,7 +47,7 @@ void postDueTimers() {
 std::int64_t nextTimerDue() {
   std::int64_t due = INT64_MAX;
   for (const auto& t : timers)
-    if (!t.pending) due = std::min(due, t.dueMs);
+    if (!t.pending && !t.paused) due = std::min(due, t.dueMs);
   return due;
 }
 
@@ -120,6 +122,7 @@ int addWindowTimer(int window, int timer, int periodMs) {
   }
   t->periodMs = periodMs;
   t->dueMs = backend::clockMs() + periodMs;
+  t->paused = false;  // adding a timer again starts it afresh
   return 1;
 }
 
@@ -129,6 +132,32 @@ int removeWindowTimer(int window, int timer) {
   std::erase_if(queue, [&](const core::Event& e) {
     return e.kind == EventTimer && e.window == window && e.timer == timer;
   });
+  return 1;
+}
+
+int pauseWindowTimer(int window, int timer) {
+  Timer* t = findTimer(window, timer);
+  if (!t) return 0;
+  if (t->paused) return 1;
+  t->paused = true;
+  if (t->pending) {
+    std::erase_if(queue, [&](const core::Event& e) {
+      return e.kind == EventTimer && e.window == window && e.timer == timer;
+    });
+    t->pending = false;
+    t->leftMs = 0;
+  } else {
+    t->leftMs = std::max<std::int64_t>(0, t->dueMs - backend::clockMs());
+  }
+  return 1;
+}
+
+int resumeWindowTimer(int window, int timer) {
+  Timer* t = findTimer(window, timer);
+  if (!t) return 0;
+  if (!t->paused) return 1;
+  t->paused = false;
+  t->dueMs = backend::clockMs() + t->leftMs;
   return 1;
 }
 

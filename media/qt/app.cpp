@@ -187,6 +187,7 @@ void initialise() {
 #endif
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setStyle(new qt::GameStyle);
+    qt::makeTahomaAvailable();
     qt::setDefaultFont();
     qt::setIdentity();
   }

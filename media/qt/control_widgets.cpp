@@ -130,7 +130,10 @@ void PictureButton::paintEvent(QPaintEvent*) {
   if (!record) return;
   const Image* picture = isChecked() && record->pressedPicture ? record->pressedPicture : record->picture;
   QPainter painter(this);
-  painter.drawPixmap(0, 0, pixmapOf(picture));
+  // While the button is held its face sits one pixel down and to the right,
+  // as a pressed button's does.
+  const int shift = isDown() ? 1 : 0;
+  painter.drawPixmap(shift, shift, pixmapOf(picture));
 }
 
 PictureLabel::PictureLabel(int control, QWidget* parent) : QFrame(parent), control_(control) {}

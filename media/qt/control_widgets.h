@@ -52,7 +52,8 @@ class FrameBox : public QWidget {
   int control_;
 };
 
-// Draws its picture (the pressed picture while a toggle is down) and nothing else.
+// Draws its picture (the pressed picture while a toggle is down), one pixel down
+// and right while it is held, and nothing else.
 class PictureButton : public QAbstractButton {
  public:
   PictureButton(int control, QWidget* parent);

@@ -74,6 +74,9 @@ QWidget* makeCheckable(QAbstractButton* button, int number) {
 
 QWidget* makeTrackBar(const ControlRecord& control, QWidget* parent) {
   auto* slider = new QSlider(Qt::Horizontal, parent);
+  // A click beside the thumb moves it one step, as a track bar's page does here:
+  // the ranges are short (1 to 12 minutes' steps, colours, volume).
+  slider->setPageStep(1);
   if (control.flags & TrackTicks) {
     slider->setTickPosition(QSlider::TicksBelow);
     slider->setTickInterval(1);

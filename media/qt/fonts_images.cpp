@@ -1,7 +1,9 @@
-// Fonts made from face, points and style, and the pixmaps of core images.
+// Fonts made from face, points and style, the "Tahoma" they ask for, and the
+// pixmaps of core images.
 // A pixmap is made from the image's ARGB32 pixels the first time a widget
 // needs it and kept until the core reports the image changed or freed.
 #include <QFont>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QImage>
 #include <QScreen>
@@ -28,6 +30,18 @@ QPixmap pixmapOf(const Image* image) {
 }
 
 void dropPixmapCache() { pixmaps.clear(); }
+
+void makeTahomaAvailable() {
+  if (QFontDatabase::hasFamily(QStringLiteral("Tahoma"))) return;  // the system has one
+  // Only the regular face: the toolkit makes the bold one from it, which reads
+  // better than Wine's own bold face.
+  if (QFontDatabase::addApplicationFont(QStringLiteral("/usr/share/wine/fonts/tahoma.ttf")) >= 0) return;
+  // Without Wine's: the narrowest sans faces Debian has, rather than the
+  // toolkit's own choice (DejaVu Sans), whose letters are too wide.
+  QFont::insertSubstitutions(QStringLiteral("Tahoma"),
+                             {QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("Liberation Sans Narrow"),
+                              QStringLiteral("Nimbus Sans Narrow")});
+}
 
 QFont fontOf(int font) {
   const FontRecord* record = core::findFont(font);

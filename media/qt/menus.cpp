@@ -2,9 +2,13 @@
 // and a tray click each become one event: EventMenu with the item number, or
 // EventTray.
 #include <QAction>
+#include <QApplication>
 #include <QCursor>
 #include <QMenu>
 #include <QPainter>
+#include <QPointer>
+#include <QProxyStyle>
+#include <QStyleFactory>
 #include <QSystemTrayIcon>
 #include <QToolBar>
 #include <QToolButton>
@@ -19,6 +23,31 @@ namespace {
 
 // The window a menu event is reported for while its menu is open.
 int menuOwner = -1;
+
+// The toolbar's own margins: one pixel around its buttons and no frame, so a
+// toolbar of 24-pixel icons fits the 30-pixel band the window's picture paints
+// for it, a hovered or held button's frame included.
+class ToolbarStyle : public QProxyStyle {
+ public:
+  explicit ToolbarStyle(QStyle* base) : QProxyStyle(base) {}
+  int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+    if (metric == PM_ToolBarItemMargin) return 1;
+    if (metric == PM_ToolBarFrameWidth) return 0;
+    return QProxyStyle::pixelMetric(metric, option, widget);
+  }
+};
+
+QStyle* toolbarStyle() {
+  static QPointer<ToolbarStyle> style;
+  if (!style) {
+    style = new ToolbarStyle(QStyleFactory::create(QApplication::style()->name()));
+    style->setParent(qApp);
+  }
+  return style;
+}
+
+// Room around the icon inside a button, for its frame when hovered or held.
+constexpr int ButtonPadding = 4;
 
 // A flat toolbar: the window's background shows through it and its buttons.
 class FlatToolbar : public QToolBar {
@@ -36,7 +65,8 @@ void sizeButtons(const ToolbarRecord& record, QToolBar& toolbar) {
   for (QAction* action : toolbar.actions()) {
     QWidget* button = toolbar.widgetForAction(action);
     if (!button) continue;
-    const QSize needed = button->sizeHint();
+    // Big enough for the icon and its frame, and no bigger than the size asked for allows.
+    const QSize needed = toolbar.iconSize() + QSize(ButtonPadding, ButtonPadding);
     int width = std::max(record.buttonWidth, needed.width());
     if (record.minWidth > 0) width = std::max(width, record.minWidth);
     if (record.maxWidth > 0) width = std::min(width, record.maxWidth);
@@ -88,13 +118,16 @@ void showMenu(MenuRecord& menu, const WindowRecord& owner) {
   auto* widget = static_cast<QMenu*>(menu.native);
   if (!widget) return;
   qt::menuOwner = owner.number;
-  widget->exec(QCursor::pos());
+  // No loop of its own: the program's loop, its timers included, goes on
+  // while the menu is open, and a choice comes later as EventMenu.
+  widget->popup(QCursor::pos());
 }
 
 bool createToolbar(ToolbarRecord& toolbar) {
   qt::WindowWidget* window = qt::windowWidget(toolbar.window);
   if (!window) return false;
   auto* widget = new qt::FlatToolbar(window);
+  widget->setStyle(qt::toolbarStyle());
   widget->setMovable(false);
   widget->setFloatable(false);
   const int icon = toolbar.flags & ToolbarLargeIcons ? 24 : 16;
@@ -139,8 +172,11 @@ bool trayAvailable() { return QSystemTrayIcon::isSystemTrayAvailable(); }
 bool createTray(TrayRecord& tray) {
   auto* icon = new QSystemTrayIcon;
   const int window = tray.window, number = tray.number;
+  // The left or the right button, or a double click, brings the game back.
   QObject::connect(icon, &QSystemTrayIcon::activated, [window, number](QSystemTrayIcon::ActivationReason reason) {
-    if (reason == QSystemTrayIcon::Trigger) qt::post(EventTray, window, number);
+    if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::Context ||
+        reason == QSystemTrayIcon::DoubleClick)
+      qt::post(EventTray, window, number);
   });
   qt::trackNative(icon, tray.native);
   updateTray(tray);

@@ -30,6 +30,10 @@ void dropPixmapCache();
 
 // The font of a font number, or the default control font for -1 or a free number.
 QFont fontOf(int font);
+// Debian's fonts-wine keeps its Tahoma outside the font search path: registers
+// its regular face with the toolkit (or, without it, narrow stand-ins), so the
+// layouts made for Tahoma's metrics hold their texts. Before any font is made.
+void makeTahomaAvailable();
 
 // Keeps record.native in step with the object's life: cleared when Qt deletes it.
 void trackNative(QObject* object, void*& native);

@@ -1,18 +1,55 @@
 // Painting and input translation of the layer's top-level windows.
 #include "media/qt/window_widget.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 
 #include "media/qt/qt_internal.h"
 
 namespace media::qt {
+namespace {
+
+// Qt sends no mouse move to a window while the pointer is over one of its
+// controls (a toolbar or picture button does not track the mouse), so a game
+// tracking the pointer would not learn that it left the play field. Entering
+// any control, or leaving the window, is reported as a mouse move of the window
+// when the pointer has moved since the window last reported one (a control
+// shown or hidden under a resting pointer is entered too).
+class PointerWatcher : public QObject {
+ public:
+  using QObject::QObject;
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    const QEvent::Type type = event->type();
+    if ((type != QEvent::Enter && type != QEvent::Leave) || !watched->isWidgetType()) return false;
+    auto* widget = static_cast<QWidget*>(watched);
+    auto* window = dynamic_cast<WindowWidget*>(widget->window());
+    if (!window || !window->isEnabled()) return false;
+    const bool entersControl = type == QEvent::Enter && widget != window;
+    const bool leavesWindow = type == QEvent::Leave && widget == window;
+    if (entersControl || leavesWindow) window->reportPointerMoved();
+    return false;
+  }
+};
+
+void watchPointerOverControls() {
+  static QPointer<PointerWatcher> watcher;
+  if (watcher || !qApp) return;
+  watcher = new PointerWatcher(qApp);
+  qApp->installEventFilter(watcher);
+}
+
+}  // namespace
 
 WindowWidget::WindowWidget(int number, QWidget* owner, Qt::WindowFlags flags)
     : QWidget(owner, flags), number_(number) {
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
+  watchPointerOverControls();
 }
 
 void WindowWidget::paintDirtyNow() {
@@ -57,7 +94,15 @@ void WindowWidget::closeEvent(QCloseEvent* event) {
   post(EventCloseWindow, number_, -1);
 }
 
+void WindowWidget::reportPointerMoved() {
+  const QPoint pointer = QCursor::pos();
+  if (pointer == lastPointer_) return;
+  lastPointer_ = pointer;
+  post(EventMouseMove, number_, -1);
+}
+
 void WindowWidget::mouseMoveEvent(QMouseEvent* event) {
+  lastPointer_ = QCursor::pos();
   post(EventMouseMove, number_, -1);
   event->accept();
 }
@@ -69,6 +114,7 @@ void WindowWidget::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void WindowWidget::showEvent(QShowEvent* event) {
+  lastPointer_ = QCursor::pos();
   requestErase();
   QWidget::showEvent(event);
 }
@@ -83,11 +129,16 @@ void WindowWidget::moveEvent(QMoveEvent* event) {
   QWidget::moveEvent(event);
 }
 
-// Coming back from minimised exposes the whole window again.
+// The record follows the window's state, whoever changed it (the layer, the
+// window manager's minimise box or its restore). Coming back from minimised
+// exposes the whole window again.
 void WindowWidget::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::WindowStateChange && !isMinimized()) {
-    requestErase();
-    update();
+  if (event->type() == QEvent::WindowStateChange) {
+    if (WindowRecord* record = core::findWindow(number_)) record->minimised = isMinimized() ? 1 : 0;
+    if (!isMinimized()) {
+      requestErase();
+      update();
+    }
   }
   QWidget::changeEvent(event);
 }

@@ -1,11 +1,13 @@
 // The top-level widget of a layer window. It paints the solid colour and the
 // background picture, turns a close request into EventCloseWindow (the window
 // stays open), a left release over its client area into EventLeftClick, mouse
-// tracking into EventMouseMove, and raises EventRepaint when its background is
+// tracking into EventMouseMove (also when the pointer enters one of its controls
+// or leaves the window), and raises EventRepaint when its background is
 // painted after an erase request or a first show. Every Qt event of the window
 // goes to the window's callback first, as a message with the event's type.
 #pragma once
 
+#include <QPoint>
 #include <QRegion>
 #include <QWidget>
 
@@ -21,6 +23,8 @@ class WindowWidget : public QWidget {
   // Region invalidated since the last paint, for repainting it at once.
   void addDirty(const QRect& rect) { dirty_ += rect; }
   void paintDirtyNow();
+  // Raises EventMouseMove when the pointer is elsewhere than at the last one.
+  void reportPointerMoved();
 
  protected:
   bool event(QEvent* event) override;
@@ -36,6 +40,7 @@ class WindowWidget : public QWidget {
   int number_;
   bool erasePending_ = false;
   QRegion dirty_;
+  QPoint lastPointer_{-1, -1};  // screen position of the pointer at the last mouse move
 };
 
 }  // namespace media::qt

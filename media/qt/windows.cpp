@@ -84,6 +84,8 @@ void updateWindow(WindowRecord& window) {
   qt::applyEnabled(*widget);
   if (window.hidden) {
     widget->hide();
+  } else if (window.minimised) {
+    if (!widget->isMinimized()) widget->showMinimized();
   } else if (!widget->isVisible()) {
     widget->show();
   }
@@ -112,7 +114,7 @@ void repaintNow(WindowRecord& window) {
 
 bool mousePosition(const WindowRecord& window, int& x, int& y) {
   const WindowWidget* widget = qt::windowWidget(window);
-  if (!widget || !widget->isVisible()) return false;
+  if (!widget || !widget->isVisible() || widget->isMinimized()) return false;
   const QPoint point = qt::pointerIn(*widget);
   if (!widget->rect().contains(point)) return false;
   x = point.x();

@@ -1,6 +1,6 @@
 // The five sounds decoded with libvorbisfile from the library's memory:
-// channels, rate and duration as catalogued, a comment header, and samples
-// that never reach full scale.
+// channels, rate and duration as catalogued, a comment header, samples that
+// never reach full scale, and loudness balanced between them.
 #include <gtest/gtest.h>
 #include <vorbis/vorbisfile.h>
 
@@ -82,5 +82,44 @@ TEST_P(Sounds, DecodeAsCataloguedAndNeverClip) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EverySound, Sounds, ::testing::Range(0, 5));
+
+// The RMS of all samples of a sound, as `sox stat` measures loudness.
+double rmsOf(const assetlib::Library& lib, int index) {
+  const auto* record = static_cast<const SoundRecord*>(lib.sounds(index));
+  if (!record) return 0;
+  Memory memory{record->data, std::size_t(record->size), 0};
+  OggVorbis_File vf;
+  const ov_callbacks callbacks{readMemory, seekMemory, nullptr, tellMemory};
+  if (ov_open_callbacks(&memory, &vf, nullptr, 0, callbacks) != 0) return 0;
+  const int channels = ov_info(&vf, -1)->channels;
+  double energy = 0;
+  long samples = 0;
+  for (;;) {
+    float** pcm = nullptr;
+    int section = 0;
+    const long n = ov_read_float(&vf, &pcm, 1024, &section);
+    if (n <= 0) break;
+    for (int c = 0; c < channels; ++c)
+      for (long i = 0; i < n; ++i) energy += double(pcm[c][i]) * pcm[c][i];
+    samples += n * channels;
+  }
+  ov_clear(&vf);
+  return samples ? std::sqrt(energy / double(samples)) : 0;
+}
+
+// Levelled by loudness, not by peak: no sound stands out, and the won jingle
+// is at least as loud as the lost phrase (it was 8 dB quieter).
+TEST(SoundLoudness, TheSoundsAreBalancedAndAWinIsNoQuieterThanALoss) {
+  assetlib::Library lib = assetlib::load();
+  ASSERT_NE(lib.handle, nullptr) << "cannot load " << assetlib::path();
+  double rms[5];
+  for (int i = 0; i < 5; ++i) rms[i] = rmsOf(lib, i);
+  const double won = rms[2], lost = rms[3];
+  EXPECT_GE(won, lost) << "won " << won << ", lost " << lost;
+  for (int i = 0; i < 5; ++i) {
+    const double db = 20 * std::log10(rms[i] / lost);
+    EXPECT_LT(std::fabs(db), 2.0) << "sound " << i << " is " << db << " dB from the lost sound";
+  }
+}
 
 }  // namespace

@@ -32,7 +32,8 @@ TEST_F(CollectionWindowTest, FirstOpeningShowsEveryPortraitTickedFromTheStoredSt
     EXPECT_EQ(picture.picture->width, 72);
     EXPECT_EQ(picture.picture->height, 108);
     EXPECT_EQ(box.container, Collection.scrollArea);
-    EXPECT_EQ(box.rect.x, 10 + 80 * (i - 1));
+    EXPECT_EQ(box.rect.x, 4 + 80 * (i - 1));
+    EXPECT_EQ(box.rect.x + box.rect.width, 10 + 80 * (i - 1) + 72) << "it ends under its thumbnail's right edge";
     EXPECT_EQ(box.rect.y, 130);
     EXPECT_EQ(box.text, "Girl No. " + std::to_string(i));
     EXPECT_TRUE(box.flags & media::CheckTextRight);

@@ -89,6 +89,36 @@ TEST_F(GameEndTest, PausingDoesNotConsumeTheLimit) {
   EXPECT_EQ(Text(ids::TimeField), "Time left: 04:58");
 }
 
+// Pausing just before each tick and resuming just after it must not freeze the
+// clock: the second goes on with what was left of it.
+TEST_F(GameEndTest, TheClockCountsThePlayedTimeWhenPausedAroundEveryTick) {
+  const std::int64_t start = StartTournament("300");
+  for (int second = 0; second < 60; ++second) {
+    AdvanceTo(start + second * 1000 + 800);
+    PressPause();
+    ASSERT_EQ(App.GameState, Paused);
+    AdvanceTo(start + second * 1000 + 1050);  // the tick would fall due meanwhile
+    PressPause();
+    ASSERT_EQ(App.GameState, Running);
+  }
+  // About 60 x 750 ms played, however the pauses fell.
+  const int shown = App.SecondsLeft + 1;
+  EXPECT_GE(shown, 300 - 46) << Text(ids::TimeField);
+  EXPECT_LE(shown, 300 - 44) << Text(ids::TimeField);
+}
+
+// A tick that was waiting when the game was paused comes first after the resume.
+TEST_F(GameEndTest, ATickWaitingAtThePauseIsNotLost) {
+  const std::int64_t start = StartTournament("300");
+  media::headless::advance(1000);  // due, not yet delivered
+  PressPause();
+  AdvanceTo(start + 30000);
+  EXPECT_EQ(Text(ids::TimeField), "Time left: 05:00");
+  PressPause();
+  Settle();
+  EXPECT_EQ(Text(ids::TimeField), "Time left: 04:59");
+}
+
 TEST_F(GameEndTest, TimeLimitBelowOneSecondStillRunsAClock) {
   const std::int64_t start = StartTournament("0");
   EXPECT_EQ(Text(ids::TimeField), "Time left: 00:01");

@@ -263,6 +263,30 @@ TEST_F(NewGameTest, NewDuringATournamentAnsweredYesRecordsALoss) {
   EXPECT_EQ(Text(ids::TimeField), "Time left: 04:59") << "one clock, not two";
 }
 
+// "Mode" changed on disk under a running tournament game (a hand-edited file,
+// a second copy of the game): New still asks and records the loss, and the new
+// practice game has no clock and no Pause button.
+TEST_F(NewGameTest, NewAsksAboutTheTournamentInProgressNotTheSavedMode) {
+  WriteSettings({{"Mode", "T"}, {"Time", "300"}});
+  PressNew();
+  Advance(1500);
+  ASSERT_EQ(Text(ids::TimeField), "Time left: 04:59");
+  WriteSettings({{"Mode", "P"}, {"Time", "300"}});
+  const auto boxes = media::testing::shownMessageBoxes().size();
+  media::testing::answerMessageBox(media::ButtonYes);
+  PressNew();
+  ASSERT_EQ(media::testing::shownMessageBoxes().size(), boxes + 1);
+  EXPECT_EQ(media::testing::shownMessageBoxes().back().text, "Are you sure?");
+  EXPECT_EQ(StoredValue("Lvl-Lo", "OA_Lost"), "1");
+  EXPECT_EQ(App.GameState, Running);
+  EXPECT_TRUE(Hidden(ids::PauseButton));
+  EXPECT_EQ(media::controlState(ids::PauseButton), 0);
+  EXPECT_EQ(Text(ids::TimeField), " ");
+  Advance(310000);
+  EXPECT_EQ(App.GameState, Running) << "a practice game is never lost to a clock";
+  EXPECT_EQ(Text(ids::TimeField), " ");
+}
+
 TEST_F(NewGameTest, NewDuringTheBannerStopsIt) {
   PressNew();
   SetPosition({"........", "........", "........", "........", "........", "........", "........", "........",

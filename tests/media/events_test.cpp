@@ -43,6 +43,33 @@ TEST_F(Events, ARemovedTimerFiresNoMoreEvenWithAnEventWaiting) {
   for (int i = 0; i < 5; ++i) EXPECT_NE(media::waitEvent(15), media::EventTimer);
 }
 
+TEST_F(Events, APausedTimerFiresNothingAndResumesWithWhatWasLeft) {
+  ASSERT_EQ(media::addWindowTimer(MainWindow, 3, 300), 1);
+  ASSERT_EQ(media::pauseWindowTimer(MainWindow, 3), 1);
+  ASSERT_EQ(media::pauseWindowTimer(MainWindow, 3), 1) << "pausing twice changes nothing";
+  media::delay(700);  // two periods
+  EXPECT_EQ(drainEvents(), 0);
+  for (int i = 0; i < 30; ++i) EXPECT_NE(media::waitEvent(10), media::EventTimer);
+  ASSERT_EQ(media::resumeWindowTimer(MainWindow, 3), 1);
+  EXPECT_TRUE(awaitEvent(media::EventTimer)) << "it goes on after the resume";
+  EXPECT_EQ(media::pauseWindowTimer(MainWindow, 9), 0) << "no such timer";
+  EXPECT_EQ(media::resumeWindowTimer(MainWindow, 9), 0);
+
+  ASSERT_EQ(media::pauseWindowTimer(MainWindow, 3), 1);
+  ASSERT_EQ(media::addWindowTimer(MainWindow, 3, 20), 1);
+  EXPECT_TRUE(awaitEvent(media::EventTimer)) << "adding a paused timer again starts it afresh";
+}
+
+TEST_F(Events, ATickWaitingWhenTheTimerIsPausedComesFirstAfterTheResume) {
+  ASSERT_EQ(media::addWindowTimer(MainWindow, 3, 200), 1);
+  media::delay(250);
+  ASSERT_EQ(media::pauseWindowTimer(MainWindow, 3), 1);
+  EXPECT_EQ(media::waitEvent(0), media::EventNone) << "the waiting tick was taken back";
+  ASSERT_EQ(media::resumeWindowTimer(MainWindow, 3), 1);
+  EXPECT_EQ(media::waitEvent(0), media::EventTimer);
+  EXPECT_EQ(media::eventTimer(), 3);
+}
+
 TEST_F(Events, TimersAreNumberedPerWindowAndEndWithTheirWindow) {
   ASSERT_EQ(media::openWindow(2, 0, 0, 50, 50, "Other", media::WindowCaption, nullptr), 1);
   settle();

@@ -73,6 +73,40 @@ TEST_F(ConfigFileTest, Latin1FileIsRewrittenAsUtf8WithMark) {
   EXPECT_EQ(after, Mark + "; caf\xC3\xA9\r\n[Settings]\r\nSize = 36\r\n");
 }
 
+// The bytes of a text as UTF-16 with its mark, in either byte order.
+std::string utf16(const std::u16string& text, bool bigEndian) {
+  std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+  for (char16_t unit : text) {
+    const char high = static_cast<char>(unit >> 8), low = static_cast<char>(unit & 0xFF);
+    bytes += bigEndian ? std::string{high, low} : std::string{low, high};
+  }
+  return bytes;
+}
+
+// A config.ini saved as UTF-16 (Windows' Notepad does so) reads as text, every
+// character kept, and is saved back as UTF-8 with its mark.
+TEST_F(ConfigFileTest, Utf16FileOfEitherByteOrderReadsAsTextAndIsSavedAsUtf8) {
+  const std::u16string text = u"; caf\u00E9 \u20AC \U0001F600\r\n[Settings]\r\nSize = 24\r\nMode = T\r\n";
+  for (bool bigEndian : {false, true}) {
+    SCOPED_TRACE(bigEndian ? "big-endian" : "little-endian");
+    writeFile(config, utf16(text, bigEndian));
+    ASSERT_TRUE(ConfigFile::open(config));
+    ASSERT_TRUE(ConfigFile::selectGroup("Settings"));
+    EXPECT_EQ(ConfigFile::readInt("Size", 36), 24);
+    EXPECT_EQ(ConfigFile::readString("Mode", "P"), "T");
+    ConfigFile::writeInt("Size", 36);
+    ConfigFile::close();
+    EXPECT_EQ(readFile(config), Mark + "; caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80\r\n[Settings]\r\nSize = 36\r\nMode = T\r\n");
+  }
+  // A lone surrogate and a last odd byte cannot be kept: they read as U+FFFD.
+  writeFile(config, utf16(u"; a" u"\xD800" u"b\r\n[Settings]\r\n", false) + "x");
+  ConfigFile::open(config);
+  ConfigFile::selectGroup("Settings");
+  ConfigFile::writeInt("Size", 24);
+  ConfigFile::close();
+  EXPECT_EQ(readFile(config), Mark + "; a\xEF\xBF\xBD" "b\r\n[Settings]\r\n\xEF\xBF\xBD\r\nSize = 24\r\n");
+}
+
 TEST_F(ConfigFileTest, KeyIsFoundInAnyCaseAndTakesTheWritersSpelling) {
   writeFile(config, Mark + "[settings]\r\nsize=24\r\n");
   ASSERT_TRUE(ConfigFile::open(config));

@@ -7,6 +7,7 @@
 #include "media/media.h"
 #include "shell/shell.h"
 #include "tests/shell/shell_fixture.h"
+#include "tests/support/headless_game.h"
 
 namespace mt = media::testing;
 
@@ -71,6 +72,39 @@ TEST_F(HoverTest, AClearedCellGetsNoHighlight) {
   MoveTo(CellX(4), CellY(11));
   EXPECT_TRUE(Hovers(4, 11));
   EXPECT_EQ(CellPixels(mt::lastPresentedFrame(), {4, 11}, 36), CellPixels(plain, {4, 11}, 36));
+}
+
+// The highlight follows the pointer, not the board: it is not frozen into the
+// picture of a finished game, and a new game shows it where the pointer is now.
+TEST_F(HoverTest, TheHighlightIsNotKeptInTheFinalBoardNorCarriedIntoTheNextGame) {
+  StartGame("T", 36);
+  // Bottom row A A B: taking the pair leaves one tile and no move, a loss.
+  Board& board = App.GameBoard;
+  for (int column = 0; column < board.columns; ++column)
+    for (int row = 0; row < board.rows; ++row) board.at(column, row, 0) = 0;
+  board.at(0, 11, 0) = board.at(1, 11, 0) = ids::FirstTileSprite;
+  board.at(2, 11, 0) = ids::FirstTileSprite + 1;
+  App.TilesLeft.assign(1, 3);
+  RedrawField();
+  MoveTo(CellX(0), CellY(11));
+  mt::leftClick(ids::MainWindow, CellX(0), CellY(11));
+  Settle();
+  ASSERT_EQ(App.GameState, Lost);
+  test_support::advanceClock(3000);  // the whole banner
+  ASSERT_EQ(App.GameState, NoGame);
+  const mt::Frame ended = mt::lastPresentedFrame();
+  const Cell tracked = App.HoverCell;
+  App.HoverCell = {-1, -1};
+  RedrawField();
+  EXPECT_EQ(CellPixels(ended, {0, 11}, 36), CellPixels(mt::lastPresentedFrame(), {0, 11}, 36))
+      << "the last tile under the pointer is shown plain";
+  App.HoverCell = tracked;
+
+  MoveTo(CellX(5), CellY(4));  // no game runs: nothing is tracked
+  WriteSettings("P", 36);
+  ASSERT_TRUE(mt::clickControl(ids::NewButton));
+  Settle();
+  EXPECT_TRUE(Hovers(5, 4));
 }
 
 TEST_F(HoverTest, MouseMovesBeforeTheFirstGameDoNothing) {

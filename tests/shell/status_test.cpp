@@ -1,5 +1,5 @@
-// The status fields and the band behind them, the pause cover, and the
-// repaint that brings the board back over the cover.
+// The status fields and the band behind them, and the pause cover that stays
+// over the board through repaints until the game is resumed.
 #include "common/common.h"
 #include "common/ids.h"
 #include "media/backend.h"
@@ -40,7 +40,7 @@ TEST_F(StatusTest, EveryUpdateRepaintsTheBandBehindTheFields) {
 
 using PauseTest = ShellScenario;
 
-TEST_F(PauseTest, ThePauseCoverHidesTheBoardUntilARepaintOrTheResume) {
+TEST_F(PauseTest, ThePauseCoverHidesTheBoardThroughRepaintsUntilTheResume) {
   StartGame("T", 36);
   ASSERT_FALSE(media::controlHidden(ids::PauseButton));
   const mt::Frame board = mt::lastPresentedFrame();
@@ -58,10 +58,12 @@ TEST_F(PauseTest, ThePauseCoverHidesTheBoardUntilARepaintOrTheResume) {
   EXPECT_EQ(mt::presentedFrameCount(), frames);  // mouse moves do not redraw the cover
   EXPECT_TRUE(App.HoverCell.column == -1);
 
-  // Another window covered the main window: the repaint draws the board again.
+  // Another window covered the main window, or it comes back from minimised:
+  // the repaint must not show the board of a paused game.
   media::invalidateWindow(ids::MainWindow, 0, 0, 620, 544, 1);
   Settle();
-  EXPECT_TRUE(SameFrame(mt::lastPresentedFrame(), board));
+  EXPECT_GT(mt::presentedFrameCount(), frames) << "the repaint draws the field again";
+  EXPECT_TRUE(SameFrame(mt::lastPresentedFrame(), cover));
   EXPECT_EQ(App.GameState, Paused);
 
   mt::clickControl(ids::PauseButton);

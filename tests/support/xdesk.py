@@ -1,7 +1,8 @@
 """A private X server for the tests and benchmarks that run the real program.
 
 Desktop starts Xvfb on a display it picks itself (-displayfd, so parallel
-tests never collide), without a window manager, and offers the few actions
+tests never collide), without a window manager unless asked for one (openbox,
+which has no notification area), and offers the few actions
 the tests need: find a mapped window by its exact title, read its geometry,
 focus it and press keys, move and click the pointer, take a screenshot and
 read pixels of it, and time a program's start until its window is mapped.
@@ -53,7 +54,7 @@ def write_config(workdir, **changes):
 
 
 class Desktop:
-    def __init__(self, extra_env=None, screen="1280x1024x24"):
+    def __init__(self, extra_env=None, screen="1280x1024x24", window_manager=False):
         read_end, write_end = os.pipe()
         # -noreset: a server shared by several runs must not reset, refusing
         # connections meanwhile, whenever its last client ends.
@@ -71,6 +72,20 @@ class Desktop:
         self.env.pop("WAYLAND_DISPLAY", None)
         self.env.pop("LD_LIBRARY_PATH", None)
         self.env.update(extra_env or {})
+        self.window_manager = None
+        if window_manager:
+            self._start_window_manager()
+
+    def _start_window_manager(self):
+        self.window_manager = subprocess.Popen(["openbox", "--sm-disable"], env=self.env,
+                                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        # Ready once it has announced itself on the root window.
+        deadline = time.monotonic() + 10
+        while "window id #" not in self.run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK").stdout:
+            if time.monotonic() > deadline or self.window_manager.poll() is not None:
+                self.close()
+                raise RuntimeError("openbox did not start")
+            time.sleep(0.05)
 
     def __enter__(self):
         return self
@@ -152,6 +167,18 @@ class Desktop:
         self.run("xdotool", "click", "1")
         time.sleep(settle)
 
+    def wm_state(self, wid):
+        """The window's ICCCM state as the window manager keeps it: "Normal", "Iconic", or None."""
+        for line in self.run("xprop", "-id", wid, "WM_STATE").stdout.splitlines():
+            key, _, value = line.strip().partition(":")
+            if key == "window state":
+                return value.strip()
+        return None
+
+    def activate(self, wid):
+        """Asks the window manager to bring the window forward (restoring it when minimised)."""
+        self.run("xdotool", "windowactivate", wid)
+
     def screenshot(self, path):
         self.run("import", "-window", "root", path)
         return path
@@ -166,6 +193,13 @@ class Desktop:
         return subprocess.run(args, capture_output=True, check=True).stdout
 
     def close(self):
+        if self.window_manager is not None and self.window_manager.poll() is None:
+            self.window_manager.terminate()
+            try:
+                self.window_manager.wait(timeout=5)
+            except subprocess.TimeoutExpired:
+                self.window_manager.kill()
+                self.window_manager.wait()
         self.server.terminate()  # lets the server remove its lock and socket
         try:
             self.server.wait(timeout=10)

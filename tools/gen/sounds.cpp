@@ -12,10 +12,15 @@
 namespace gen {
 namespace {
 
+// One loudness for all (RMS 0.13, -17.7 dBFS), the won jingle a little above
+// it as far as its peaks allow: a win must not sound smaller than a loss.
 const SoundFormat Formats[5] = {
-    {1, 11025, 0.07, "Move", 0.6f}, {1, 22050, 0.46, "Undo", 0.6f}, {1, 11025, 2.88, "Won", 0.68f},
-    {1, 8000, 1.95, "Lost", 0.45f},  {2, 44100, 0.14, "Tick", 0.6f},
+    {1, 11025, 0.07, "Move", 0.13f}, {1, 22050, 0.46, "Undo", 0.13f}, {1, 11025, 2.88, "Won", 0.14f},
+    {1, 8000, 1.95, "Lost", 0.13f},  {2, 44100, 0.14, "Tick", 0.13f},
 };
+
+// No sample is levelled above this, well below full scale (Vorbis adds a little).
+constexpr double PeakCeiling = 0.89;
 
 constexpr double Tau = 2 * M_PI;
 
@@ -120,9 +125,17 @@ std::vector<float> synthesise(int index) {
     case 3: out = fallingPhrase(s, n); break;
     default: out = tick(s, n); break;
   }
-  float peak = 0;
-  for (float v : out) peak = std::max(peak, std::fabs(v));
-  for (float& v : out) v *= s.peak / peak;
+  // Levelled by loudness, the RMS of all samples (as `sox stat` measures it),
+  // not by the peak: a bell's peaks stand far above its body, a held note's
+  // do not, so levelling peaks made the lost phrase 8 dB louder than the jingle.
+  double energy = 0, peak = 0;
+  for (float v : out) {
+    energy += double(v) * v;
+    peak = std::max(peak, double(std::fabs(v)));
+  }
+  const double rms = std::sqrt(energy / double(out.size()));
+  const double gain = std::min(s.loudness / rms, PeakCeiling / peak);
+  for (float& v : out) v = float(v * gain);
   return out;
 }
 

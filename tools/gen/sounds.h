@@ -11,11 +11,11 @@ struct SoundFormat {
   int rate;
   double seconds;
   const char* title;
-  float peak;  // loudest sample after levelling, well below full scale
+  float loudness;  // RMS of the samples after levelling; peaks stay below 0.89
 };
 const SoundFormat& soundFormat(int index);  // 0..4
 
-// Samples, interleaved by channel, levelled to the sound's peak.
+// Samples, interleaved by channel, levelled to the sound's loudness.
 std::vector<float> synthesise(int index);
 std::vector<unsigned char> encodeVorbis(const std::vector<float>& samples, const SoundFormat& format);
 

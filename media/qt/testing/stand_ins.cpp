@@ -41,6 +41,7 @@ struct Records {
   std::vector<std::string> documents;
   std::deque<MenuChoice> menuChoices;
   int mouseMoves = 0;
+  int menuHoldMs = 0;
 };
 
 Records& records() {
@@ -101,9 +102,9 @@ void answer(QMenu& menu) {
     chosen = actionWithItem(menu, choice->item);
     choices.erase(choice);
   }
-  // exec() enters the menu's event loop once the menu is shown: choose from
-  // there. As a click on an item does, the menu closes before the item triggers.
-  QTimer::singleShot(0, &menu, [&menu, chosen] {
+  // Chosen from the event loop once the menu is shown. As a click on an item
+  // does, the menu closes before the item triggers.
+  QTimer::singleShot(records().menuHoldMs, &menu, [&menu, chosen] {
     menu.hide();
     if (chosen) chosen->trigger();
   });
@@ -152,6 +153,8 @@ Q_COREAPP_STARTUP_FUNCTION(install)
 }  // namespace
 
 int windowMouseMoves() { return records().mouseMoves; }
+
+void holdMenusOpen(int ms) { records().menuHoldMs = ms > 0 ? ms : 0; }
 
 }  // namespace media::qt::standins
 

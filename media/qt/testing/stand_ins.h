@@ -12,6 +12,7 @@
 // - A pop-up menu is answered, as it shows, with the choice queued for it by
 //   testing::chooseMenuItem: the menu closes and the item's action triggers.
 //   With no choice queued the menu just closes, as when the user dismisses it.
+//   holdMenusOpen makes the user look at each menu for a while first.
 // - Documents and addresses reach URL handlers (QDesktopServices::setUrlHandler
 //   for file, http, https and mailto) instead of the desktop; a local file is
 //   recorded as the absolute path the back end handed over, anything else as
@@ -25,5 +26,8 @@ namespace media::qt::standins {
 
 // Mouse-move events delivered to a layer window (a WindowWidget) so far.
 int windowMouseMoves();
+// Menus shown from now on stay open that many milliseconds before they are
+// answered (0, the start value: at once).
+void holdMenusOpen(int ms);
 
 }  // namespace media::qt::standins

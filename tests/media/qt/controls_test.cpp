@@ -5,6 +5,9 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFrame>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QScrollArea>
@@ -122,6 +125,26 @@ TEST_F(ControlsOnQt, APictureButtonIsExactlyItsPictureAndTheToggleShowsThePresse
   EXPECT_EQ(drain(EventControl), 0) << "the program's own change is not the user's";
 }
 
+// Held down, a picture button shows that it is pressed: its face one pixel
+// down and to the right, as any button does.
+TEST_F(ControlsOnQt, AHeldPictureButtonShowsItsFaceOnePixelDownAndRight) {
+  ASSERT_EQ(openWindow(0, 0, 0, 200, 100, "Buttons", WindowCaption, nullptr), 1);
+  QImage face(96, 36, QImage::Format_RGB32);
+  for (int y = 0; y < 36; ++y)
+    for (int x = 0; x < 96; ++x) face.setPixelColor(x, y, QColor(x * 2, y * 7, 90));
+  const QByteArray png = pngOf(face);
+  const int image = loadImage(AnyNumber, png.constData(), static_cast<std::size_t>(png.size()));
+  ASSERT_EQ(createPictureButton(4, 10, 10, 96, 36, imageHandle(image), 0), 1);
+  auto* button = static_cast<QAbstractButton*>(controlWidgetOf(4));
+  button->setDown(true);
+  const QImage held = painted(button).convertToFormat(QImage::Format_RGB32);
+  button->setDown(false);
+  EXPECT_EQ(held.pixelColor(1, 1), face.pixelColor(0, 0));
+  EXPECT_EQ(held.pixelColor(95, 35), face.pixelColor(94, 34));
+  EXPECT_EQ(held.pixelColor(40, 20), face.pixelColor(39, 19));
+  EXPECT_EQ(painted(button).convertToFormat(QImage::Format_RGB32), face) << "released, it is its picture again";
+}
+
 TEST_F(ControlsOnQt, OptionButtonWidgetsFollowTheirGroupOnly) {
   ASSERT_EQ(openWindow(0, 0, 0, 300, 200, "Options", WindowCaption, nullptr), 1);
   ASSERT_EQ(createOptionButton(10, 10, 10, 80, 20, "Easy"), 1);
@@ -164,6 +187,37 @@ TEST_F(ControlsOnQt, ATrackBarReportsTheUsersMovesOnly) {
   EXPECT_EQ(eventType(), 1);
   EXPECT_EQ(controlState(20), 5);
   slider->setSliderDown(false);
+}
+
+// A click on the track beside the thumb moves it one step, not a page of ten:
+// the time limit's track has twelve positions, the volume's ten.
+TEST_F(ControlsOnQt, AClickBesideTheThumbMovesItOneStep) {
+  ASSERT_EQ(openWindow(0, 0, 0, 300, 100, "Slider", WindowCaption, nullptr), 1);
+  ASSERT_EQ(createTrackBar(20, 10, 10, 200, 30, 1, 12, TrackTicks), 1);
+  ASSERT_EQ(setControlState(20, 2), 1);
+  auto* slider = static_cast<QSlider*>(controlWidgetOf(20));
+  drain(EventRepaint);
+  // Near the right end of the track, where the style draws it.
+  QStyleOptionSlider option;
+  option.initFrom(slider);
+  option.orientation = slider->orientation();
+  option.minimum = slider->minimum();
+  option.maximum = slider->maximum();
+  option.tickPosition = slider->tickPosition();
+  option.tickInterval = slider->tickInterval();
+  option.sliderPosition = option.sliderValue = slider->value();
+  const QRect track = slider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderGroove, slider);
+  const QPoint nearEnd(track.right() - 3, track.center().y());
+  for (int expected : {3, 4}) {
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(nearEnd), QPointF(slider->mapToGlobal(nearEnd)),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(slider, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(nearEnd), QPointF(slider->mapToGlobal(nearEnd)),
+                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(slider, &release);
+    EXPECT_EQ(controlState(20), expected);
+  }
+  EXPECT_EQ(drain(EventControl), 2);
 }
 
 TEST_F(ControlsOnQt, ControlsOfATabLiveOnItsPage) {

@@ -4,6 +4,8 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "media/backend.h"
+#include "media/qt/testing/stand_ins.h"
 #include "qt_test_support.h"
 
 namespace media::qt::test {
@@ -47,6 +49,29 @@ TEST_F(MenusOnQt, TheToolbarLiesFlatAlongTheTopWithItsButtonsInRange) {
   EXPECT_EQ(window.pixelColor(600, 5), QColor(150, 60, 40));
 }
 
+// The background picture paints the toolbar's band from y = 0 to 30; a button
+// that is hovered or held draws its frame inside it, not over the bricks below.
+TEST_F(MenusOnQt, TheToolbarAndItsButtonFramesStayInTheirBand) {
+  openMainWithToolbar();
+  QToolBar* bar = toolbarIn(0);
+  ASSERT_TRUE(bar);
+  EXPECT_LE(bar->geometry().bottom(), 29);
+  const QImage plain = painted(windowWidgetOf(0));
+  for (QAction* action : bar->actions()) {
+    auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(action));
+    ASSERT_TRUE(button);
+    const QRect place(button->mapTo(windowWidgetOf(0), QPoint(0, 0)), button->size());
+    EXPECT_GE(place.top(), 0);
+    EXPECT_LE(place.bottom(), 29) << "button " << action->data().toInt();
+    button->setDown(true);
+    const QImage held = painted(windowWidgetOf(0));
+    button->setDown(false);
+    for (int y = 30; y < 40; ++y)
+      for (int x = 0; x < 120; ++x)
+        ASSERT_EQ(held.pixel(x, y), plain.pixel(x, y)) << "at " << x << ", " << y;
+  }
+}
+
 TEST_F(MenusOnQt, ADisabledToolbarButtonTakesNoClick) {
   openMainWithToolbar();
   drain(EventRepaint);
@@ -77,6 +102,31 @@ TEST_F(MenusOnQt, AMenuChoiceIsReportedForTheWindowThatShowedIt) {
   EXPECT_EQ(waitEvent(0), EventNone) << "no choice queued: the menu closes without one";
 }
 
+// Only message boxes and the dialog windows hold the game's loop up: while a
+// pop-up menu is open the timers (the tournament clock, the banner) go on.
+TEST_F(MenusOnQt, TimersGoOnWhileAPopUpMenuIsOpen) {
+  ASSERT_EQ(openWindow(2, 0, 0, 200, 100, "Owner", WindowCaption, nullptr), 1);
+  drain(EventRepaint);
+  ASSERT_EQ(createPopupMenu(6), 1);
+  addMenuItem(6, 8, "Help");
+  ASSERT_EQ(addWindowTimer(2, 3, 40), 1);
+  standins::holdMenusOpen(600);
+  ASSERT_EQ(testing::chooseMenuItem(6, 8), 1);
+  showPopupMenu(6, windowHandle(2));
+  int ticks = 0;
+  bool chosen = false;
+  for (int pass = 0; pass < 300 && !chosen; ++pass) {
+    const int got = waitEvent(10);
+    if (got == EventTimer) ++ticks;
+    chosen = got == EventMenu;
+  }
+  standins::holdMenusOpen(0);
+  ASSERT_TRUE(chosen);
+  EXPECT_EQ(eventObject(), 8);
+  EXPECT_EQ(eventWindow(), 2);
+  EXPECT_GE(ticks, 6) << "the timer ticked while the menu was open";
+}
+
 TEST_F(MenusOnQt, ATrayClickIsATrayEventUntilTheIconIsRemoved) {
   ASSERT_EQ(openWindow(0, 0, 0, 200, 100, "Hidden", WindowCaption, nullptr), 1);
   drain(EventRepaint);
@@ -87,6 +137,22 @@ TEST_F(MenusOnQt, ATrayClickIsATrayEventUntilTheIconIsRemoved) {
   EXPECT_EQ(eventWindow(), 0);
   EXPECT_EQ(removeTrayIcon(0), 1);
   EXPECT_EQ(testing::clickTrayIcon(0), 0);
+}
+
+// The left button, the right button and a double click each bring the game
+// back; a middle click is not one of them.
+TEST_F(MenusOnQt, TheTrayIconAnswersTheLeftAndRightButtonAndADoubleClick) {
+  ASSERT_EQ(openWindow(0, 0, 0, 200, 100, "Hidden", WindowCaption, nullptr), 1);
+  drain(EventRepaint);
+  ASSERT_EQ(addTrayIcon(0, windowHandle(0), imageHandle(solidImage(QColor(200, 0, 0), 64, 64))), 1);
+  auto* icon = reinterpret_cast<QSystemTrayIcon*>(core::findTray(0)->native);
+  ASSERT_TRUE(icon);
+  for (auto reason : {QSystemTrayIcon::Trigger, QSystemTrayIcon::Context, QSystemTrayIcon::DoubleClick}) {
+    emit icon->activated(reason);
+    EXPECT_EQ(drain(EventTray), 1) << "reason " << reason;
+  }
+  emit icon->activated(QSystemTrayIcon::MiddleClick);
+  EXPECT_EQ(drain(EventTray), 0);
 }
 
 }  // namespace

@@ -3,7 +3,9 @@
 #include <QAction>
 #include <QEvent>
 #include <QPointer>
+#include <QToolBar>
 
+#include "media/backend.h"
 #include "qt_test_support.h"
 
 namespace media::qt::test {
@@ -131,6 +133,31 @@ TEST_F(WindowsOnQt, TheMousePositionCountsOverControlsButNotOverTheFrame) {
   EXPECT_EQ(windowMouseX(0), -1);
 }
 
+// A game follows the pointer by its window's mouse moves: when the pointer
+// goes from the field onto a control, the window must hear of it, although Qt
+// sends the window no move while the pointer is over a button or the toolbar.
+TEST_F(WindowsOnQt, ThePointerEnteringAnyControlIsAMouseMoveOfItsWindow) {
+  ASSERT_EQ(openWindow(0, 0, 0, 620, 544, "Field", WindowCaption, nullptr), 1);
+  ASSERT_EQ(createToolbar(0, windowHandle(0), ToolbarLargeIcons), 1);
+  ASSERT_EQ(addToolbarButton(0, 0, imageHandle(solidImage(QColor(0, 0, 200), 24, 24))), 1);
+  ASSERT_EQ(createPictureButton(4, 39, 428, 96, 36, imageHandle(solidImage(QColor(0, 90, 0), 96, 36)), 0), 1);
+  ASSERT_EQ(createTextLabel(5, 10, 524, 145, 18, "Steps: 0", LabelLeft), 1);
+  ASSERT_EQ(initialiseSprites(), 1);
+  ASSERT_EQ(openScreen(windowHandle(0), 305, 52, 288, 432), 1);
+  drain(EventRepaint);
+
+  const QPoint toolbarButton = windowWidgetOf(0)->findChild<QToolBar*>()->geometry().topLeft() + QPoint(8, 8);
+  const QPoint places[] = {toolbarButton, {80, 440}, {20, 530}};
+  for (const QPoint& control : places) {
+    ASSERT_EQ(testing::moveMouse(0, 400, 200), 1);  // over the field
+    drain(EventMouseMove);
+    ASSERT_EQ(testing::moveMouse(0, control.x(), control.y()), 1);
+    EXPECT_GE(drain(EventMouseMove), 1) << "at " << control.x() << ", " << control.y();
+    EXPECT_EQ(windowMouseX(0), control.x());
+  }
+  closeScreen();
+}
+
 TEST_F(WindowsOnQt, AClickOnTheSurfaceIsTheWindowsButOnAButtonTheButtons) {
   ASSERT_EQ(openWindow(0, 0, 0, 400, 300, "Field", WindowCaption, nullptr), 1);
   ASSERT_EQ(createPushButton(7, 300, 10, 80, 24, "New"), 1);
@@ -146,6 +173,33 @@ TEST_F(WindowsOnQt, AClickOnTheSurfaceIsTheWindowsButOnAButtonTheButtons) {
   EXPECT_EQ(eventObject(), 7);
   EXPECT_EQ(drain(EventLeftClick), 0);
   closeScreen();
+}
+
+// Without a notification area Escape minimises the main window: the window
+// really goes, and the record follows whatever the window manager does next.
+TEST_F(WindowsOnQt, MinimisingIsRealAndTheRecordFollowsTheWindowsState) {
+  ASSERT_EQ(openWindow(0, 0, 0, 300, 200, "Main", WindowCaption | WindowMinimiseBox, nullptr), 1);
+  QWidget* widget = windowWidgetOf(0);
+  drain(EventRepaint);
+  ASSERT_EQ(minimiseWindow(0), 1);
+  EXPECT_TRUE(widget->isMinimized());
+  EXPECT_EQ(core::findWindow(0)->minimised, 1);
+  EXPECT_EQ(windowMouseX(0), -1) << "a minimised window has no pointer over it";
+
+  // Other changes of the window leave it minimised.
+  disableWindow(0, 1);
+  disableWindow(0, 0);
+  EXPECT_TRUE(widget->isMinimized());
+
+  widget->showNormal();  // as the window manager restores it on activation
+  EXPECT_EQ(core::findWindow(0)->minimised, 0);
+  EXPECT_GE(drain(EventRepaint), 1) << "the restored window is painted again";
+
+  widget->showMinimized();  // the minimise box
+  EXPECT_EQ(core::findWindow(0)->minimised, 1);
+  widget->showNormal();
+  ASSERT_EQ(minimiseWindow(0), 1) << "and the layer can minimise it a second time";
+  EXPECT_TRUE(widget->isMinimized());
 }
 
 TEST_F(WindowsOnQt, ShortcutsAreWindowWideActionsAndTheLastOneForAKeyWins) {
