@@ -35,6 +35,13 @@ class ToolbarStyle : public QProxyStyle {
     if (metric == PM_ToolBarFrameWidth) return 0;
     return QProxyStyle::pixelMetric(metric, option, widget);
   }
+  // As the application's style: the extension button of a toolbar that never
+  // overflows needs no icon, and reading the stock one would load every
+  // image-format plugin.
+  QIcon standardIcon(StandardPixmap icon, const QStyleOption* option, const QWidget* widget) const override {
+    if (icon == SP_ToolBarHorizontalExtensionButton || icon == SP_ToolBarVerticalExtensionButton) return {};
+    return QProxyStyle::standardIcon(icon, option, widget);
+  }
 };
 
 QStyle* toolbarStyle() {
