@@ -21,18 +21,7 @@ trap 'rm -rf "$work"' EXIT
 failures=0
 checks=0
 
-check() {  # check DESCRIPTION COMMAND...
-  local what="$1"
-  shift
-  checks=$((checks + 1))
-  if "$@" >"$work/out" 2>&1; then
-    echo "ok   $what"
-  else
-    echo "FAIL $what"
-    sed 's/^/     /' "$work/out"
-    failures=$((failures + 1))
-  fi
-}
+source "$(dirname "$0")/check_steps.sh"
 
 field() { dpkg-deb -f "$deb" "$1"; }
 field_is() { [ "$(field "$1")" = "$2" ] || { echo "$1: $(field "$1")"; return 1; }; }

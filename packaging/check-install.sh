@@ -20,18 +20,7 @@ prefix="$work/prefix"
 failures=0
 checks=0
 
-check() {  # check DESCRIPTION COMMAND...
-  local what="$1"
-  shift
-  checks=$((checks + 1))
-  if "$@" >"$work/out" 2>&1; then
-    echo "ok   $what"
-  else
-    echo "FAIL $what"
-    sed 's/^/     /' "$work/out"
-    failures=$((failures + 1))
-  fi
-}
+source "$(dirname "$0")/check_steps.sh"
 
 png_size() {  # prints WIDTHxHEIGHT of a PNG from its IHDR chunk
   od -An -tu1 -j16 -N8 "$1" | awk '{printf "%dx%d\n", $1*16777216+$2*65536+$3*256+$4, $5*16777216+$6*65536+$7*256+$8}'

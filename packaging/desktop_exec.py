@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Reads a desktop entry's keys and turns its Exec line into the argument list
-a menu runs, following the Desktop Entry Specification: the key file's string
+a menu runs, by the freedesktop.org rules for desktop entries: the key file's string
 escapes (\\s \\n \\t \\r \\\\) first, then the Exec quoting (an argument with a
 reserved character is double-quoted, and inside the quotes a backslash escapes
 " ` $ and itself), then the field codes (%% is a percent sign, the others
