@@ -8,15 +8,16 @@
 
 #include "media/media.h"
 #include "tests/support/files.h"
+#include "tests/support/platform.h"
 #include "tests/support/scratch_dir.h"
 
 namespace {
 
 // The real library of this build, beside the test, cut to a number of bytes.
 std::string CutLibrary(const test_support::ScratchDir& work, std::uintmax_t (*size)(std::uintmax_t whole)) {
-  const std::string real = media::pathPart(media::programFileName()) + "mirelgfx01.so";
+  const std::string real = media::pathPart(media::programFileName()) + test_support::AssetLibraryFile;
   const std::string bytes = test_support::readFile(real);
-  const std::string cut = work.file("mirelgfx01.so");
+  const std::string cut = work.file(test_support::AssetLibraryFile);
   test_support::writeFile(cut, std::string_view(bytes).substr(0, size(bytes.size())));
   return cut;
 }
