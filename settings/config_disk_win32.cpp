@@ -10,7 +10,8 @@
 // target, flushes it and moves it over the target (MOVEFILE_REPLACE_EXISTING |
 // MOVEFILE_WRITE_THROUGH); where the folder admits no new file or the target
 // cannot be replaced (another program holds it open), it rewrites the file in
-// place as the portable half does.
+// place as the portable half does. A file with the read-only attribute is read
+// only, whoever runs the game.
 #include <windows.h>
 
 #include <chrono>
@@ -301,7 +302,8 @@ Saved saveOnce(const std::string& target, const Merge& merge, Deadline giveUp) {
   std::uint64_t size = 0;
   DWORD attributes = 0;
   std::string current;
-  const bool read = regularFileSize(file, size, &attributes) && size <= LargestFile && readAll(file, current, size);
+  const bool read = regularFileSize(file, size, &attributes) && !(attributes & FILE_ATTRIBUTE_READONLY) &&
+                    size <= LargestFile && readAll(file, current, size);
   CloseHandle(file);  // a file held open cannot be replaced
   if (read) {
     const std::string bytes = merge(current, true);
@@ -340,10 +342,13 @@ Loaded load(const std::string& fileName) {
     file.access = Access::ReadOnly;
   }
   std::uint64_t size = 0;
-  if (handle == INVALID_HANDLE_VALUE || !regularFileSize(handle, size) || size > LargestFile ||
+  DWORD attributes = 0;
+  if (handle == INVALID_HANDLE_VALUE || !regularFileSize(handle, size, &attributes) || size > LargestFile ||
       !readAll(handle, file.bytes, size)) {
     file.bytes.clear();
     file.access = Access::Unreadable;
+  } else if (attributes & FILE_ATTRIBUTE_READONLY) {
+    file.access = Access::ReadOnly;  // an administrator could open it for writing
   }
   if (handle != INVALID_HANDLE_VALUE) CloseHandle(handle);
   return file;

@@ -45,4 +45,30 @@ TEST_F(CutLibraryLoad, FileCutToHalfIsRefusedWithoutACrash) {
   EXPECT_EQ(media::libraryLoaded(0), 0);
 }
 
+// The machine field of the real library changed to another processor's: ELF
+// e_machine to AArch64, PE's file header Machine to ARM64. Such a file, like
+// one that is no library at all, is refused and the slot stays free.
+TEST_F(CutLibraryLoad, ALibraryForAnotherMachineOrNoLibraryAtAllIsRefused) {
+  std::string bytes = test_support::readFile(media::pathPart(media::programFileName()) +
+                                             test_support::AssetLibraryFile);
+  ASSERT_GT(bytes.size(), 256u);
+#ifdef _WIN32
+  // e_lfanew (its low half is enough here) points to "PE\0\0", then Machine.
+  const std::size_t header = static_cast<unsigned char>(bytes[0x3c]) | static_cast<unsigned char>(bytes[0x3d]) << 8;
+  bytes[header + 4] = '\x64';
+  bytes[header + 5] = '\xaa';
+#else
+  bytes[18] = '\xb7';
+  bytes[19] = '\x00';
+#endif
+  const std::string foreign = work.file(std::string("foreign") + test_support::LibrarySuffix);
+  test_support::writeFile(foreign, bytes);
+  EXPECT_EQ(media::loadLibrary(0, foreign), 0);
+  EXPECT_EQ(media::libraryLoaded(0), 0);
+  const std::string text = work.file(std::string("text") + test_support::LibrarySuffix);
+  test_support::writeFile(text, std::string(4096, 'x'));
+  EXPECT_EQ(media::loadLibrary(0, text), 0);
+  EXPECT_EQ(media::libraryLoaded(0), 0);
+}
+
 }  // namespace

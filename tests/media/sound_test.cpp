@@ -4,6 +4,7 @@
 // headless one), so gains are checked on samples. On a back end whose output is a speaker the sample
 // checks are skipped, the bookkeeping ones still run.
 #include <cmath>
+#include <numbers>
 
 #include "contract.h"
 #include "media/testing.h"
@@ -32,7 +33,7 @@ class Sound : public Contract {
   }
   static bool rendering() { return mt::soundSampleRate() > 0; }
   std::vector<unsigned char> clip_;
-  static constexpr double FullRms = 0.5 / M_SQRT2;  // a sine of amplitude 0.5
+  static constexpr double FullRms = 0.5 / std::numbers::sqrt2;  // a sine of amplitude 0.5
 };
 
 TEST_F(Sound, Volume100PlaysTheClipUnattenuated) {

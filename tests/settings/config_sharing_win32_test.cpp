@@ -16,6 +16,7 @@
 #include "config_fixture.h"
 #include "settings/config_disk.h"
 #include "settings/config_file.h"
+#include "settings/game_settings.h"
 
 namespace fs = std::filesystem;
 
