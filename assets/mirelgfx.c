@@ -6,7 +6,20 @@
 
 #include "asset_block.inc"
 
+#ifdef _WIN32
+/* exports.def names the exports. The DLL has no C runtime to start: its entry
+ * point only accepts every call. */
+#define EXPORT
+int __stdcall DllEntry(void* module, unsigned long reason, void* reserved);
+int __stdcall DllEntry(void* module, unsigned long reason, void* reserved) {
+  (void)module;
+  (void)reason;
+  (void)reserved;
+  return 1;
+}
+#else
 #define EXPORT __attribute__((visibility("default")))
+#endif
 
 /* Positions of the assets in the block, in the order the build embeds them. */
 enum {

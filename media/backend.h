@@ -9,8 +9,6 @@
 // first (for example a ticked box) and then calling core::postEvent.
 #pragma once
 
-#include <AL/alc.h>  // ALCdevice: its tag differs between OpenAL Soft versions, so no forward declaration
-
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -46,9 +44,8 @@ FontRecord* findFont(int number);
 // Runs the window's callback for a static label's colour question; returns 1
 // when the callback answered (colours filled in).
 int askStaticColours(int window, int control, StaticColours& colours);
-// Opens OpenAL Soft's loopback device (ALC_SOFT_loopback) for a back end that
-// renders sound into memory instead of a speaker; nullptr when unavailable.
-ALCdevice* openLoopbackDevice();
+// Where sounds go (media/core/sound_output.h).
+struct SoundOutput;
 
 }  // namespace media::core
 
@@ -119,9 +116,9 @@ void destroyScreen(ScreenRecord& screen);
 // pixels: width x height ARGB32 of the back buffer, valid during the call.
 void presentFrame(ScreenRecord& screen, const std::uint32_t* pixels, int width, int height);
 
-// Sound: the output device (the headless back end opens OpenAL's loopback
-// device); nullptr when there is none.
-ALCdevice* openAudioDevice();
+// Sound: the back end's output (media/core/sound_output.h), which
+// initialiseSound opens; nullptr when there is none.
+const core::SoundOutput* soundOutput();
 // A sound was started at that volume (0..100); the headless back end logs it.
 void soundPlayed(int number, int volume);
 

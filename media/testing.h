@@ -72,7 +72,7 @@ int presentedFrameCount();
 Frame lastPresentedFrame();
 
 // Renders frames of mono float samples of the sound output into samples;
-// returns 1, or 0 when the output is not a rendering (loopback) device.
+// returns 1, or 0 when the output does not render into memory (a speaker).
 int renderSound(float* samples, int frames);
 int soundSampleRate();
 

@@ -1,9 +1,11 @@
-// The file layer of the configuration store: loading a file whole through a
-// descriptor held open until close, and saving so that neither a failure, a
-// kill nor a second copy of the game saving at the same moment destroys the
-// file or the other copy's results.
+// The file layer of the configuration store: loading a file whole, and saving
+// so that neither a failure, a kill nor a second copy of the game saving at the
+// same moment destroys the file or the other copy's results. The rules are the
+// same on every system; config_disk_system.h splits the layer into its portable
+// half and one file of system calls per system.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -22,9 +24,15 @@ enum class Access {
                // too large): treated as empty and never written
 };
 
+// An open file of the system: a POSIX descriptor, or a Windows handle.
+using Handle = std::intptr_t;
+constexpr Handle NoHandle = -1;
+
 struct Loaded {
   Access access = Access::Missing;
-  int descriptor = -1;  // held open until release; -1 when Missing or Unreadable
+  // POSIX: the descriptor, held open until release. Windows: none, since a
+  // file held open cannot be replaced there. NoHandle when Missing or Unreadable.
+  Handle handle = NoHandle;
   std::string bytes;
 };
 
@@ -34,7 +42,9 @@ using Merge = std::function<std::string(std::string_view current, bool exists)>;
 
 Loaded load(const std::string& fileName);
 // Saves what merge makes of the file's current content. Under an exclusive
-// lock on the file, held only for the save, the file is read afresh and the
+// lock held only for the save (POSIX: flock on the file; Windows: a mutex
+// named after the file's full path, since a file held open, even locked,
+// cannot be replaced there), the file is read afresh and the
 // result goes to a temporary file in the same directory that is flushed and
 // renamed over the old one (keeping its permissions; a symbolic link stays and
 // its target is written). Only where the directory admits no new file, or

@@ -87,15 +87,6 @@ struct PcmClip {
 };
 bool decodeOgg(const void* data, std::size_t size, PcmClip& out);
 
-// The sound output initialiseSound opens: the back end's device
-// (backend::openAudioDevice) unless another opener is put in its place, as the
-// Qt back end's test driver does with openLoopbackDevice; nullptr restores it.
-using SoundOutputOpener = ALCdevice* (*)();
-void setSoundOutputOpener(SoundOutputOpener open);
-// The output device when it renders into memory (a loopback device), else
-// nullptr; it renders mono float samples at loopbackRate.
-ALCdevice* renderingDevice();
-constexpr int loopbackRate = 44100;
 // Starts the random generator's sequence anew from seed.
 void seedRandom(std::uint64_t seed);
 

@@ -22,7 +22,7 @@ int openDocument(std::string_view pathOrAddress) {
 std::string programFileName() { return system::programFileName(); }
 
 std::string pathPart(std::string_view fileName) {
-  const std::size_t last = fileName.find_last_of(system::separator);
+  const std::size_t last = fileName.find_last_of(system::separators);
   return last == std::string_view::npos ? std::string() : std::string(fileName.substr(0, last + 1));
 }
 

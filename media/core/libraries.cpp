@@ -1,7 +1,8 @@
 // Loaded libraries by number. A bare Windows-style name ("x.dll") becomes the
-// platform's name ("x.so"), tried in the program's own directory first, then
-// through the system loader's search. Calls return a pointer-sized result, so
-// addresses handed out by a library survive on 64-bit systems.
+// platform's name ("x.so" on Linux; on Windows it stays as it is), tried in
+// the program's own directory first, then through the system loader's search.
+// Calls return a pointer-sized result, so addresses handed out by a library
+// survive on 64-bit systems.
 #include "media/core/core.h"
 #include "media/core/system.h"
 
@@ -21,7 +22,7 @@ bool endsWithDll(std::string_view name) {
 
 void* open(std::string_view fileName) {
   std::string name(fileName);
-  const bool bare = name.find('/') == std::string::npos && name.find('\\') == std::string::npos;
+  const bool bare = name.find_first_of("/\\") == std::string::npos;
   if (!bare) return system::openLibrary(name);
   if (endsWithDll(name)) name = name.substr(0, name.size() - 4) + system::librarySuffix;
   const std::string own = pathPart(system::programFileName()) + name;

@@ -1,14 +1,12 @@
 // Random numbers and shuffling. The generator is PCG32 (a 64-bit linear
 // congruential state with a permuted 32-bit output), seeded once per run on
 // first use from the process, thread and clock, so every run deals anew.
-#include <pthread.h>
-#include <unistd.h>
-
 #include <chrono>
 #include <cstring>
 #include <utility>
 
 #include "media/core/core.h"
+#include "media/core/system.h"
 #include "media/media.h"
 
 namespace media {
@@ -29,7 +27,7 @@ std::uint32_t next() {
   if (!seeded) {
     const auto ticks = static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
     const auto wall = static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
-    seedFrom(ticks ^ wall ^ static_cast<std::uint64_t>(pthread_self()) ^ (static_cast<std::uint64_t>(getpid()) << 32));
+    seedFrom(ticks ^ wall ^ system::processAndThread());
   }
   const std::uint64_t old = state;
   state = old * 6364136223846793005ull + 1442695040888963407ull;

@@ -1,101 +1,44 @@
-// Sound through OpenAL Soft: one buffer and one source per clip, linear gain
-// volume / 100 (the attenuation 20 log10(volume / 100) dB of the design).
-// Without an output device nothing loads and nothing plays. The device is the
-// back end's; a loopback device (the headless back end's, or one a test driver
-// puts in its place with setSoundOutputOpener) renders into memory, where tests
-// read the samples.
-#include <AL/al.h>
-#include <AL/alc.h>
-#include <AL/alext.h>
-
+// The layer's numbered sounds: Ogg Vorbis clips decoded once, each on a voice
+// of the sound output (sound_output.h), at the linear gain volume / 100 (the
+// attenuation 20 log10(volume / 100) dB of the design). Without an output
+// nothing loads and nothing plays. The output is the back end's, unless a test
+// driver put another in its place.
 #include <algorithm>
 
 #include "media/core/core.h"
+#include "media/core/sound_output.h"
 
 namespace media {
 namespace {
 
 struct Sound {
-  ALuint buffer = 0;
-  ALuint source = 0;
+  int voice = -1;
   int volume = 100;
 };
 
 core::Table<Sound> soundTable;
-ALCdevice* device = nullptr;
-ALCcontext* context = nullptr;
-bool loopback = false;    // the device opened is a loopback (rendering) device
-bool loopbackOpened = false;  // set by openLoopbackDevice until initialiseSound takes it
-bool devicePaused = false;
-core::SoundOutputOpener openOutput = backend::openAudioDevice;
+const core::SoundOutput* chosenOutput = nullptr;  // set by a test driver
+const core::SoundOutput* output = nullptr;        // open between initialiseSound and releaseSound
 
-void release(Sound& sound) {
-  alSourceStop(sound.source);
-  alDeleteSources(1, &sound.source);
-  alDeleteBuffers(1, &sound.buffer);
-}
-
-void applyVolume(Sound& sound) { alSourcef(sound.source, AL_GAIN, sound.volume / 100.0f); }
-
-bool createContext() {
-  if (!loopback) {
-    context = alcCreateContext(device, nullptr);
-    return context != nullptr;
-  }
-  // Mono float output without limiter or HRTF: rendered samples are the clip
-  // times its gain, nothing more.
-  const ALCint attributes[] = {ALC_FORMAT_CHANNELS_SOFT, ALC_MONO_SOFT, ALC_FORMAT_TYPE_SOFT, ALC_FLOAT_SOFT,
-                               ALC_FREQUENCY, core::loopbackRate, ALC_HRTF_SOFT, ALC_FALSE,
-                               ALC_OUTPUT_LIMITER_SOFT, ALC_FALSE, 0};
-  context = alcCreateContext(device, attributes);
-  return context != nullptr;
-}
-
-void resumeDevice() {
-  if (!devicePaused) return;
-  static auto resume = reinterpret_cast<LPALCDEVICERESUMESOFT>(alcGetProcAddress(device, "alcDeviceResumeSOFT"));
-  if (resume) resume(device);
-  devicePaused = false;
-}
+void applyVolume(const Sound& sound) { output->setGain(sound.voice, static_cast<float>(sound.volume) / 100.0f); }
 
 }  // namespace
 
-ALCdevice* core::openLoopbackDevice() {
-  if (!alcIsExtensionPresent(nullptr, "ALC_SOFT_loopback")) return nullptr;
-  auto open = reinterpret_cast<LPALCLOOPBACKOPENDEVICESOFT>(alcGetProcAddress(nullptr, "alcLoopbackOpenDeviceSOFT"));
-  ALCdevice* opened = open ? open(nullptr) : nullptr;
-  loopbackOpened = opened != nullptr;
-  return opened;
-}
+void core::setSoundOutput(const SoundOutput* replacement) { chosenOutput = replacement; }
 
-void core::setSoundOutputOpener(SoundOutputOpener open) { openOutput = open ? open : backend::openAudioDevice; }
-
-ALCdevice* core::renderingDevice() { return loopback ? device : nullptr; }
+const core::SoundOutput* core::renderingOutput() { return output && output->render ? output : nullptr; }
 
 void core::releaseSound() {
   freeSound(-1);
-  if (context) {
-    alcMakeContextCurrent(nullptr);
-    alcDestroyContext(context);
-  }
-  if (device) alcCloseDevice(device);
-  context = nullptr;
-  device = nullptr;
-  loopback = false;
-  devicePaused = false;
+  if (output) output->close();
+  output = nullptr;
 }
 
 int initialiseSound() {
-  if (device) return 1;
-  loopbackOpened = false;
-  device = openOutput();
-  loopback = loopbackOpened;
-  if (!device) return 0;
-  if (!createContext() || !alcMakeContextCurrent(context)) {
-    core::releaseSound();
-    return 0;
-  }
-  alDistanceModel(AL_NONE);
+  if (output) return 1;
+  const core::SoundOutput* candidate = chosenOutput ? chosenOutput : backend::soundOutput();
+  if (!candidate || !candidate->open()) return 0;
+  output = candidate;
   return 1;
 }
 
@@ -103,47 +46,23 @@ int loadSound(int number, const void* ogg, std::size_t size) {
   const int picked = soundTable.pick(number);
   if (picked >= 0) freeSound(picked);
   core::PcmClip clip;
-  if (picked < 0 || !device || !core::decodeOgg(ogg, size, clip)) return core::createResult(number, picked, false);
-  alGetError();
+  if (picked < 0 || !output || !core::decodeOgg(ogg, size, clip)) return core::createResult(number, picked, false);
   Sound sound;
-  alGenBuffers(1, &sound.buffer);
-  alBufferData(sound.buffer, clip.channels == 2 ? AL_FORMAT_STEREO16 : AL_FORMAT_MONO16, clip.samples.data(),
-               static_cast<ALsizei>(clip.samples.size() * sizeof(std::int16_t)), clip.rate);
-  alGenSources(1, &sound.source);
-  alSourcei(sound.source, AL_BUFFER, static_cast<ALint>(sound.buffer));
-  alSourcei(sound.source, AL_SOURCE_RELATIVE, AL_TRUE);
+  sound.voice = output->addVoice(clip);
+  if (sound.voice < 0) return core::createResult(number, picked, false);
   applyVolume(sound);
-  if (alGetError() != AL_NO_ERROR) {
-    release(sound);
-    return core::createResult(number, picked, false);
-  }
   soundTable.put(picked, std::make_unique<Sound>(sound));
   return core::createResult(number, picked, true);
 }
 
-// Only a real output device is paused: a loopback device renders on request.
 void core::pauseIdleSound() {
-  if (!device || loopback || devicePaused || !alcIsExtensionPresent(device, "ALC_SOFT_pause_device")) return;
-  bool playing = false;
-  soundTable.forEach([&](int, Sound& sound) {
-    ALint state = 0;
-    alGetSourcei(sound.source, AL_SOURCE_STATE, &state);
-    playing = playing || state == AL_PLAYING;
-  });
-  if (playing) return;
-  static auto pause = reinterpret_cast<LPALCDEVICEPAUSESOFT>(alcGetProcAddress(device, "alcDevicePauseSOFT"));
-  if (!pause) return;
-  pause(device);
-  devicePaused = true;
+  if (output && output->idle) output->idle();
 }
 
 int playSound(int number) {
   Sound* sound = soundTable.find(number);
   if (!sound) return 0;
-  resumeDevice();
-  alSourceStop(sound->source);
-  alSourceRewind(sound->source);
-  alSourcePlay(sound->source);
+  output->start(sound->voice);
   backend::soundPlayed(number, sound->volume);
   return 1;
 }
@@ -174,12 +93,12 @@ int soundExists(int number) { return soundTable.find(number) ? 1 : 0; }
 int freeSound(int number) {
   if (number == -1) {
     const bool any = !soundTable.empty();
-    while (!soundTable.empty()) release(*soundTable.take(soundTable.firstNumber()));
+    while (!soundTable.empty()) output->removeVoice(soundTable.take(soundTable.firstNumber())->voice);
     return any ? 1 : 0;
   }
   auto sound = soundTable.take(number);
   if (!sound) return 0;
-  release(*sound);
+  output->removeVoice(sound->voice);
   return 1;
 }
 

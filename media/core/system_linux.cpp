@@ -1,9 +1,10 @@
-// The operating-system calls of the layer on Linux: the program's own path
-// and shared-library loading. Another system replaces this one file.
+// The operating-system calls of the layer on Linux (system.h): the program's
+// own path, shared-library loading and the process's identity.
 #include <dlfcn.h>
 #include <elf.h>
 #include <fcntl.h>
 #include <limits.h>
+#include <pthread.h>
 #include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -74,7 +75,7 @@ bool completeElfFile(const std::string& path) {
 // regular file); a bare name goes to the system's search, which holds
 // installed, complete libraries.
 void* openLibrary(const std::string& path) {
-  if (path.find('/') != std::string::npos && !completeElfFile(path)) return nullptr;
+  if (path.find_first_of(separators) != std::string::npos && !completeElfFile(path)) return nullptr;
   return dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
 }
 
@@ -83,5 +84,9 @@ void closeLibrary(void* library) {
 }
 
 void* librarySymbol(void* library, const char* name) { return library && name ? dlsym(library, name) : nullptr; }
+
+std::uint64_t processAndThread() {
+  return static_cast<std::uint64_t>(pthread_self()) ^ (static_cast<std::uint64_t>(getpid()) << 32);
+}
 
 }  // namespace media::system

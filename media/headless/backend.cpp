@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "media/backend.h"
+#include "media/core/sound_mixer.h"
 #include "media/headless/headless.h"
 #include "media/headless/state.h"
 
@@ -205,7 +206,8 @@ void presentFrame(ScreenRecord&, const std::uint32_t* pixels, int width, int hei
   state().lastFrame.pixels.assign(pixels, pixels + std::size_t(width) * height);
 }
 
-ALCdevice* openAudioDevice() { return state().audioAvailable ? core::openLoopbackDevice() : nullptr; }
+// The software mixer renders into memory, where tests read the samples.
+const core::SoundOutput* soundOutput() { return state().audioAvailable ? &core::softwareMixer() : nullptr; }
 void soundPlayed(int number, int volume) { headless::playLog().push_back({number, volume}); }
 
 }  // namespace backend

@@ -17,7 +17,7 @@ namespace media::headless {
 void setScreenSize(int width, int height);  // default 1920 x 1080
 void setTrayAvailable(int available);       // default 1
 void setVerticalDpi(int dpi);               // default 96
-void setAudioAvailable(int available);      // default 1: the loopback device opens
+void setAudioAvailable(int available);      // default 1: the software mixer opens
 
 // The virtual clock in milliseconds. Waiting with nothing pending and delay
 // move it on; advance moves it without waiting (timers fall due, the next wait

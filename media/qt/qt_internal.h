@@ -15,6 +15,10 @@
 
 class QKeySequence;
 
+namespace media::core {
+struct SoundOutput;
+}
+
 namespace media::qt {
 
 // Queues the event in the core and wakes waitNative.
@@ -47,6 +51,10 @@ QWidget* controlWidget(int control);
 // The widget a control's children are placed in: the window, a tab page or the
 // scrolling area's inner widget.
 QWidget* containerWidget(const ControlRecord& control);
+
+// OpenAL Soft's loopback device as the sound output, rendering into memory;
+// the test driver puts it in place of the default device.
+const core::SoundOutput& openAlLoopbackOutput();
 
 // The key sequence of a layer key code (KeyEscape, KeyCtrlQ ...); empty when unknown.
 QKeySequence shortcutSequence(int key);

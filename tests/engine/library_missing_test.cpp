@@ -14,6 +14,7 @@
 #include "media/testing.h"
 #include "shell/shell.h"
 #include "tests/engine/game_fixture.h"
+#include "tests/support/platform.h"
 #include "tests/support/run_copy.h"
 #include "tests/support/scratch_dir.h"
 
@@ -21,7 +22,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* LibraryFile = "mirelgfx01.so";
+constexpr const char* LibraryFile = test_support::AssetLibraryFile;
 
 // Run only inside the copy (see below); it ends the process itself.
 TEST_F(GameTest, DISABLED_NewGameWithoutTheLibrary) {
@@ -38,7 +39,7 @@ TEST_F(GameTest, DISABLED_NewGameWithoutTheLibrary) {
 
 TEST(LibraryMissing, NewGameReportsItAndShutsDown) {
   test_support::ScratchDir alone;
-  fs::copy_file(fs::read_symlink("/proc/self/exe").parent_path() / LibraryFile, alone.file(LibraryFile));
+  fs::copy_file(fs::path(media::pathPart(media::programFileName())) / LibraryFile, alone.file(LibraryFile));
   // The copy ends without its test's tear-down, so its scratch directory goes inside this one.
   const test_support::CopyRun run = test_support::runCopyOfThisProgram(
       alone.path(), "game", {"--gtest_also_run_disabled_tests", "--gtest_filter=*DISABLED_NewGameWithoutTheLibrary"},

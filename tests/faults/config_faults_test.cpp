@@ -166,6 +166,9 @@ TEST_F(ConfigFault, WritableFileInReadOnlyDirectoryKeepsEveryResult) {
 }
 
 TEST_F(ConfigFault, ReadOnlyDirectoryWithoutFilePlaysOnFallbacks) {
+#ifdef _WIN32
+  GTEST_SKIP() << "a folder's read-only attribute does not stop new files on Windows";
+#endif
   chmod(scene.path().c_str(), 0555);
   Start();
   PlaySession();

@@ -4,6 +4,7 @@
 #include <vorbis/vorbisenc.h>
 
 #include <cmath>
+#include <numbers>
 #include <cstring>
 
 #include "contract.h"
@@ -179,7 +180,7 @@ std::vector<unsigned char> sineOgg(int channels, int rate, double seconds, doubl
       float** buffer = vorbis_analysis_buffer(&dsp, static_cast<int>(chunk));
       for (long i = 0; i < chunk; ++i)
         for (int c = 0; c < channels; ++c)
-          buffer[c][i] = static_cast<float>(amplitude * std::sin(2 * M_PI * hertz * double(done + i) / rate));
+          buffer[c][i] = static_cast<float>(amplitude * std::sin(2 * std::numbers::pi * hertz * double(done + i) / rate));
       vorbis_analysis_wrote(&dsp, static_cast<int>(chunk));
       done += chunk;
     } else {

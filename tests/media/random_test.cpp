@@ -11,6 +11,8 @@
 
 #include "contract.h"
 #include "media/testing.h"
+#include "tests/support/run_copy.h"
+#include "tests/support/scratch_dir.h"
 
 namespace {
 
@@ -105,14 +107,11 @@ TEST(Shuffle, MovesWholeElementsOfAnySize) {
 
 // Runs this program again to print its first random numbers.
 std::string firstNumbersOfAnotherRun() {
-  const std::string command = "MEDIA_PRINT_RANDOM=1 '" + media::programFileName() +
-                              "' --gtest_filter=Random.PrintsFirstNumbersWhenAsked 2>/dev/null";
-  std::string output;
-  if (FILE* pipe = popen(command.c_str(), "r")) {
-    char buffer[256];
-    while (fgets(buffer, sizeof buffer, pipe)) output += buffer;
-    pclose(pipe);
-  }
+  const test_support::ScratchDir dir;
+  const std::string output = test_support::runCopyOfThisProgram(dir.path(), "random",
+                                                                {"--gtest_filter=Random.PrintsFirstNumbersWhenAsked"},
+                                                                {"MEDIA_PRINT_RANDOM=1"})
+                                 .output;
   const std::size_t at = output.find("numbers:");
   return at == std::string::npos ? std::string() : output.substr(at, output.find('\n', at) - at);
 }

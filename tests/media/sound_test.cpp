@@ -1,8 +1,10 @@
 // Sound on real rendered output: clips decoded from Ogg Vorbis, played
-// through OpenAL Soft and read back from its loopback device, so gains are
-// checked on samples. On a back end whose output is a speaker the sample
+// through the back end's output and read back as rendered samples (OpenAL
+// Soft's loopback device on the Qt back end, the software mixer on the
+// headless one), so gains are checked on samples. On a back end whose output is a speaker the sample
 // checks are skipped, the bookkeeping ones still run.
 #include <cmath>
+#include <numbers>
 
 #include "contract.h"
 #include "media/testing.h"
@@ -31,7 +33,7 @@ class Sound : public Contract {
   }
   static bool rendering() { return mt::soundSampleRate() > 0; }
   std::vector<unsigned char> clip_;
-  static constexpr double FullRms = 0.5 / M_SQRT2;  // a sine of amplitude 0.5
+  static constexpr double FullRms = 0.5 / std::numbers::sqrt2;  // a sine of amplitude 0.5
 };
 
 TEST_F(Sound, Volume100PlaysTheClipUnattenuated) {
@@ -78,6 +80,34 @@ TEST_F(Sound, PlayingAgainRestartsTheClipFromItsStart) {
   EXPECT_GT(rms(100), FullRms * 0.8);
   rms(200);
   EXPECT_LT(rms(100), 1e-5) << "the clip plays once";
+}
+
+TEST_F(Sound, TwoClipsPlayingAtOnceAddUp) {
+  if (!rendering()) GTEST_SKIP() << "output is not rendered into memory";
+  ASSERT_EQ(media::loadSound(2, clip_.data(), clip_.size()), 1);
+  media::playSound(1);
+  media::playSound(2);
+  rms(20);
+  EXPECT_NEAR(rms(200), 2 * FullRms, FullRms * 0.1) << "the same sine in phase twice";
+}
+
+TEST_F(Sound, AClipAtAnotherRatePlaysForItsOwnDuration) {
+  if (!rendering()) GTEST_SKIP() << "output is not rendered into memory";
+  const auto slow = sineOgg(1, 22050, 0.3, 0.5, 300);
+  ASSERT_EQ(media::loadSound(3, slow.data(), slow.size()), 1);
+  media::playSound(3);
+  rms(20);
+  EXPECT_NEAR(rms(200), FullRms, FullRms * 0.1);
+  rms(130);  // 0.35 s after the start
+  EXPECT_LT(rms(100), 1e-5) << "a clip of 0.3 s at 22050 Hz ends after 0.3 s";
+}
+
+TEST_F(Sound, FreeingAPlayingSoundSilencesIt) {
+  if (!rendering()) GTEST_SKIP() << "output is not rendered into memory";
+  media::playSound(1);
+  rms(50);
+  EXPECT_EQ(media::freeSound(1), 1);
+  EXPECT_LT(rms(100), 1e-5);
 }
 
 TEST_F(Sound, VolumesAreClampedAndSetForOneOrAll) {

@@ -1,5 +1,7 @@
 // Windows: client size, placement when centred on the owner, the states, and
 // what closing takes along; the program's path.
+#include <filesystem>
+
 #include "contract.h"
 #include "media/backend.h"
 #include "media/testing.h"
@@ -75,12 +77,21 @@ TEST_F(Windows, ClosingAWindowFreesItsControlsTimersAndToolbar) {
 TEST_F(Windows, ThePathPartEndsAtTheLastSeparator) {
   const std::string program = media::programFileName();
   ASSERT_FALSE(program.empty());
-  EXPECT_EQ(program.front(), '/');
+  EXPECT_TRUE(std::filesystem::path(program).is_absolute()) << program;
   EXPECT_NE(program.find("media_contract_"), std::string::npos) << program;
   EXPECT_EQ(media::pathPart("/usr/lib/mirel/mirel"), "/usr/lib/mirel/");
   EXPECT_EQ(media::pathPart("mirel"), "");
   EXPECT_EQ(media::pathPart("/"), "/");
+#ifdef _WIN32
+  // Either separator ends a folder's name; the program's own path uses '\'.
+  EXPECT_EQ(media::pathPart("C:\\Games\\Mirel\\mirel.exe"), "C:\\Games\\Mirel\\");
+  EXPECT_EQ(media::pathPart("C:/Games\\Mirel/mirel.exe"), "C:/Games\\Mirel/");
+  EXPECT_EQ(media::pathPart(program) + "x", program.substr(0, program.rfind('\\') + 1) + "x");
+  EXPECT_EQ(media::pathSeparator(), '\\');
+#else
+  EXPECT_EQ(program.front(), '/');
   EXPECT_EQ(media::pathSeparator(), '/');
+#endif
 }
 
 }  // namespace

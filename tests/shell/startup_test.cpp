@@ -134,7 +134,7 @@ TEST(StartUpWithoutLibrary, OneErrorBoxThenExitCodeZeroAndNoWindow) {
 
 namespace {
 void WriteAloneReport() {
-  std::ofstream out(std::getenv("MIREL_ALONE_REPORT"));
+  std::ofstream out(std::getenv("MIREL_ALONE_REPORT"), std::ios::binary);
   const auto boxes = media::testing::shownMessageBoxes();
   out << "boxes " << boxes.size() << "\n";
   for (const auto& b : boxes) out << b.caption << "|" << b.text << "|" << b.kind << "\n";

@@ -15,6 +15,7 @@
 #include "media/media.h"
 #include "shell/shell.h"
 #include "tests/support/files.h"
+#include "tests/support/platform.h"
 
 namespace test_support {
 
@@ -25,7 +26,7 @@ namespace {
 bool startingUp = false;
 void FailExitDuringStartUp() {
   if (!startingUp) return;
-  std::fputs("the program ended during start-up (is mirelgfx01.so beside the test?)\n", stderr);
+  std::fprintf(stderr, "the program ended during start-up (is %s beside the test?)\n", AssetLibraryFile);
   std::_Exit(1);
 }
 

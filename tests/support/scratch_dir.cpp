@@ -1,8 +1,6 @@
 // Scratch directories for tests; see scratch_dir.h.
 #include "tests/support/scratch_dir.h"
 
-#include <cerrno>
-#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
@@ -24,9 +22,7 @@ void GiveBack(const fs::path& path) {
 }  // namespace
 
 ScratchDir::ScratchDir(std::string_view base) {
-  std::string pattern = ((base.empty() ? fs::temp_directory_path() : fs::path(base)) / "mirel-test-XXXXXX").string();
-  if (::mkdtemp(pattern.data()) == nullptr) throw std::system_error(errno, std::generic_category(), "mkdtemp " + pattern);
-  path_ = pattern;
+  path_ = makeUniqueDirectory(((base.empty() ? fs::temp_directory_path() : fs::path(base)) / "mirel-test-XXXXXX").string());
 }
 
 ScratchDir::~ScratchDir() {

@@ -11,8 +11,8 @@ namespace test_support {
 
 class ScratchDir {
  public:
-  // Made with mkdtemp in base, or in the system's temporary directory when
-  // base is empty; throws std::system_error when that fails.
+  // Made by makeUniqueDirectory in base, or in the system's temporary
+  // directory when base is empty; throws std::system_error when that fails.
   explicit ScratchDir(std::string_view base = {});
   // Leaves the directory if it is the working directory, gives back the
   // permissions and clears the immutable flags tests took away, then removes it.

@@ -4,7 +4,9 @@
 #include "tests/support/scratch_dir.h"
 
 #include <gtest/gtest.h>
+#ifndef _WIN32
 #include <sys/stat.h>
+#endif
 
 #include <filesystem>
 #include <string>
@@ -30,6 +32,7 @@ TEST(ScratchDir, EnteredDirectoryIsTheWorkingDirectoryUntilItEnds) {
   EXPECT_FALSE(fs::exists(made));
 }
 
+#ifndef _WIN32
 TEST(ScratchDir, ReadOnlyFilesAndFoldersInsideAreRemovedButNotWhatALinkPointsTo) {
   const test_support::ScratchDir outside;
   const std::string target = outside.file("kept");
@@ -54,6 +57,23 @@ TEST(ScratchDir, ReadOnlyFilesAndFoldersInsideAreRemovedButNotWhatALinkPointsTo)
   EXPECT_EQ(test_support::readFile(target), "kept");
   EXPECT_EQ(fs::status(target).permissions(), fs::perms(0444)) << "the walk followed a link out of the directory";
 }
+#else
+TEST(ScratchDir, ReadOnlyFilesAndFoldersInsideAreRemoved) {
+  std::string made;
+  {
+    test_support::ScratchDir dir;
+    made = dir.path();
+    fs::create_directories(dir.file("a/b"));
+    test_support::writeFile(dir.file("a/b/file"), "bytes");
+    test_support::writeFile(dir.file("plain"), "bytes");
+    ASSERT_TRUE(test_support::setImmutable(dir.file("a/b/file"), true));
+    ASSERT_TRUE(test_support::setImmutable(dir.file("a/b"), true));
+    ASSERT_TRUE(test_support::makeUnwritable(dir.file("plain")));
+    EXPECT_EQ(dir.entryCount(), 2);
+  }
+  EXPECT_FALSE(fs::exists(made));
+}
+#endif
 
 TEST(ScratchDir, EveryObjectMakesADirectoryOfItsOwnInTheBaseGiven) {
   const test_support::ScratchDir base;

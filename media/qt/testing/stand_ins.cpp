@@ -20,6 +20,8 @@
 
 #include "media/backend.h"
 #include "media/core/core.h"
+#include "media/core/sound_output.h"
+#include "media/qt/qt_internal.h"
 #include "media/qt/window_widget.h"
 #include "media/testing.h"
 
@@ -144,7 +146,7 @@ class StandIns : public QObject {
 void install() {
   QCoreApplication* application = QCoreApplication::instance();
   application->installEventFilter(new StandIns(application));
-  core::setSoundOutputOpener(core::openLoopbackDevice);
+  core::setSoundOutput(&openAlLoopbackOutput());
 }
 
 // Runs in the constructor of every QApplication of the test.

@@ -1,5 +1,5 @@
-// The library file itself: exactly four exported names, its own module
-// name, and no dependency beyond the C library.
+// The library file itself, read with binutils (Linux): exactly four exported
+// names, its own module name, and no dependency beyond the C library.
 #include <gtest/gtest.h>
 
 #include "library.h"

@@ -1,4 +1,4 @@
-// Running a copy of the test program; see run_copy.h.
+// Running a copy of the test program with POSIX calls; see run_copy.h.
 #include "tests/support/run_copy.h"
 
 #include <fcntl.h>

@@ -1,4 +1,4 @@
-// dlopen of the asset library and the extent of its mapped segments.
+// dlopen of the asset library and the extent of its mapped segments (POSIX).
 #include "library.h"
 
 #include <dlfcn.h>
