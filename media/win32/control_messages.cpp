@@ -47,28 +47,6 @@ void clicked(ControlRecord& control, HWND hwnd) {
   postControl(control, 0);
 }
 
-// The brush of the window's background behind a control: its picture, aligned
-// so that the control's pixels match the window's; its colour; or the face colour.
-HBRUSH windowBackground(const ControlRecord& control, HWND hwnd, HDC dc) {
-  static std::map<const Image*, HBRUSH> pictureBrushes;
-  static std::map<int, HBRUSH> colourBrushes;
-  const WindowRecord* window = core::findWindow(control.window);
-  if (window && window->background) {
-    HBRUSH& brush = pictureBrushes[window->background];
-    if (!brush) brush = CreatePatternBrush(bitmapOf(window->background));
-    POINT origin{0, 0};
-    MapWindowPoints(hwnd, hwndOf(*window), &origin, 1);
-    SetBrushOrgEx(dc, -origin.x, -origin.y, nullptr);
-    return brush;
-  }
-  if (window && window->colour >= 0) {
-    HBRUSH& brush = colourBrushes[window->colour];
-    if (!brush) brush = CreateSolidBrush(toColorRef(window->colour));
-    return brush;
-  }
-  return GetSysColorBrush(COLOR_BTNFACE);
-}
-
 HBRUSH controlColours(ControlRecord& control, HWND hwnd, HDC dc) {
   int text = control.textColour;
   if (control.kind == ControlHyperlink && control.hovered && control.hoverColour >= 0) text = control.hoverColour;
@@ -78,12 +56,12 @@ HBRUSH controlColours(ControlRecord& control, HWND hwnd, HDC dc) {
   if (answered && colours.textColour >= 0) text = colours.textColour;
   if (text >= 0 && !control.disabled) SetTextColor(dc, toColorRef(text));
   SetBkMode(dc, TRANSPARENT);
-  if (answered && colours.transparentBackground) return windowBackground(control, hwnd, dc);
+  if (answered && colours.transparentBackground) return backgroundBrush(control.window, hwnd, dc);
   if (const ControlNative* native = controlNative(control); native && native->brush) return native->brush;
   // Labels on a window with a picture take the face colour unless made transparent.
   const WindowRecord* window = core::findWindow(control.window);
   if (control.container < 0 && window && window->background) return GetSysColorBrush(COLOR_BTNFACE);
-  return control.container < 0 ? windowBackground(control, hwnd, dc) : GetSysColorBrush(COLOR_BTNFACE);
+  return control.container < 0 ? backgroundBrush(control.window, hwnd, dc) : GetSysColorBrush(COLOR_BTNFACE);
 }
 
 void drawPictureButton(const ControlRecord& control, const DRAWITEMSTRUCT& item) {
@@ -91,7 +69,7 @@ void drawPictureButton(const ControlRecord& control, const DRAWITEMSTRUCT& item)
   const Image* picture = control.picture;
   if ((control.flags & PictureToggle) && control.state && control.pressedPicture) picture = control.pressedPicture;
   const RECT& area = item.rcItem;
-  FillRect(item.hDC, &area, windowBackground(control, item.hwndItem, item.hDC));
+  FillRect(item.hDC, &area, backgroundBrush(control.window, item.hwndItem, item.hDC));
   const int shift = held ? toDevice(1) : 0;
   drawImage(item.hDC, picture, area.left + shift, area.top + shift, area.right - area.left, area.bottom - area.top);
 }
@@ -127,6 +105,26 @@ LRESULT CALLBACK controlProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM
 }
 
 }  // namespace
+
+HBRUSH backgroundBrush(int window, HWND child, HDC dc) {
+  static std::map<const Image*, HBRUSH> pictureBrushes;
+  static std::map<int, HBRUSH> colourBrushes;
+  const WindowRecord* record = core::findWindow(window);
+  if (record && record->background) {
+    HBRUSH& brush = pictureBrushes[record->background];
+    if (!brush) brush = CreatePatternBrush(bitmapOf(record->background));
+    POINT origin{0, 0};
+    MapWindowPoints(child, hwndOf(*record), &origin, 1);
+    SetBrushOrgEx(dc, -origin.x, -origin.y, nullptr);
+    return brush;
+  }
+  if (record && record->colour >= 0) {
+    HBRUSH& brush = colourBrushes[record->colour];
+    if (!brush) brush = CreateSolidBrush(toColorRef(record->colour));
+    return brush;
+  }
+  return GetSysColorBrush(COLOR_BTNFACE);
+}
 
 void subclassControl(HWND hwnd, int control) { SetWindowSubclass(hwnd, controlProcedure, 1, control); }
 

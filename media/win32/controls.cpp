@@ -153,7 +153,7 @@ void applyKindProperties(const ControlRecord& control, ControlNative& native) {
 
 ControlNative* controlNative(const ControlRecord& control) { return static_cast<ControlNative*>(control.native); }
 
-HWND controlHandle(int control) {
+HWND controlHwnd(int control) {
   const ControlRecord* record = core::findControl(control);
   const ControlNative* native = record ? controlNative(*record) : nullptr;
   return native ? native->hwnd : nullptr;

@@ -33,6 +33,16 @@ void runMenu(HMENU menu, POINT at, int owner, HWND answerTo) {
                owner);
 }
 
+// The flat toolbar lets the window's picture show behind its buttons.
+LRESULT CALLBACK toolbarProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR window) {
+  if (message != WM_ERASEBKGND) return DefSubclassProc(hwnd, message, wParam, lParam);
+  const auto dc = reinterpret_cast<HDC>(wParam);
+  RECT area;
+  GetClientRect(hwnd, &area);
+  FillRect(dc, &area, backgroundBrush(static_cast<int>(window), hwnd, dc));
+  return 1;
+}
+
 HWND toolbarOf(const ToolbarRecord& toolbar) { return static_cast<HWND>(toolbar.native); }
 
 int iconSize(const ToolbarRecord& toolbar) { return toolbar.flags & ToolbarLargeIcons ? 24 : 16; }
@@ -132,6 +142,7 @@ bool createToolbar(ToolbarRecord& toolbar) {
                                     0, 0, 0, 0, window, nullptr, instance(), nullptr);
   if (!hwnd) return false;
   markToolbar(hwnd);
+  SetWindowSubclass(hwnd, toolbarProcedure, 1, static_cast<DWORD_PTR>(toolbar.window));
   SendMessageW(hwnd, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
   // The buttons' texts are their names: tool tips, not shown beside the icons.
   SendMessageW(hwnd, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_MIXEDBUTTONS);

@@ -24,6 +24,9 @@ LRESULT CALLBACK surfaceProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM
   switch (message) {
     case WM_NCHITTEST: return HTTRANSPARENT;
     case WM_ERASEBKGND: return 1;
+    case WM_PRINTCLIENT:  // painting into a given DC (PrintWindow, screen readers' magnifiers)
+      if (surface) show(reinterpret_cast<HDC>(wParam), *surface);
+      return 0;
     case WM_PAINT: {
       PAINTSTRUCT paint;
       const HDC dc = BeginPaint(hwnd, &paint);

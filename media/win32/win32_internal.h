@@ -74,7 +74,7 @@ struct ControlNative {
   HWND toolTip = nullptr;   // its tool tip, once it has one
 };
 ControlNative* controlNative(const ControlRecord& control);
-HWND controlHandle(int control);
+HWND controlHwnd(int control);
 // The window a control is placed in: the top-level window, a tab page or a
 // scrolling area's inside.
 HWND containerHandle(const ControlRecord& control);
@@ -86,6 +86,11 @@ void selectOption(int control);
 // (commands, track-bar moves, tab changes, colour questions, owner drawing).
 // Returns true with result set when the message was one of them.
 bool handleControlMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+// The brush of a window's background behind one of its children: the window's
+// picture, aligned so that the child's pixels match the window's; its colour;
+// or the dialog face colour. A transparent label, a picture button's uncovered
+// edge and the flat toolbar show the window through it.
+HBRUSH backgroundBrush(int window, HWND child, HDC dc);
 // Marks a toolbar, whose commands are menu items rather than controls'.
 void markToolbar(HWND toolbar);
 // The control's own hover tracking and hand cursor (hyperlinks) and mouse moves
