@@ -33,8 +33,10 @@ void runMenu(HMENU menu, POINT at, int owner, HWND answerTo) {
                owner);
 }
 
-// The flat toolbar lets the window's picture show behind its buttons.
+// The flat toolbar lets the window's picture show behind its buttons, and
+// passes mouse moves on to its window, as the controls do.
 LRESULT CALLBACK toolbarProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR window) {
+  if (message == WM_MOUSEMOVE) reportMouseMove(static_cast<int>(window));
   if (message != WM_ERASEBKGND) return DefSubclassProc(hwnd, message, wParam, lParam);
   const auto dc = reinterpret_cast<HDC>(wParam);
   RECT area;

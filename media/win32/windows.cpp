@@ -67,6 +67,16 @@ LRESULT CALLBACK windowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
       if (HIWORD(wParam) == 1 && lParam == 0) post(EventMenu, record->number, LOWORD(wParam));
       return 0;
     case WM_MOVE: trackPosition(hwnd, *record); return 0;
+    case WM_GETMINMAXINFO: {
+      // Exactly the frame around the record's client area, whatever the screen:
+      // the window is never resized, by the user or by Windows.
+      RECT frame{0, 0, toDevice(record->client.width), toDevice(record->client.height)};
+      AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_STYLE)), FALSE, 0);
+      auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
+      limits->ptMinTrackSize = limits->ptMaxTrackSize = limits->ptMaxSize = {frame.right - frame.left,
+                                                                            frame.bottom - frame.top};
+      return 0;
+    }
     case WM_SIZE:
       record->minimised = wParam == SIZE_MINIMIZED ? 1 : 0;
       if (wParam == SIZE_RESTORED) {

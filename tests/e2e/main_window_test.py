@@ -124,7 +124,7 @@ class MainWindow(unittest.TestCase):
     def test_without_the_asset_library_only_the_error_box_shows(self):
         alone = os.path.join(self.work, "alone")
         os.mkdir(alone)
-        program = os.path.join(alone, "mirel")
+        program = os.path.join(alone, os.path.basename(MIREL))
         shutil.copy(MIREL, program)
         self.start(program)
         box = self.desktop.find_window("Library Error")

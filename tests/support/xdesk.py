@@ -210,13 +210,16 @@ class Desktop:
 
 class Game:
     """One run of a program in its own working directory; what it writes to
-    standard error is kept in a file there."""
+    standard error is kept in a file there. With MIREL_RUNNER set (to wine, for
+    the Windows program) the program runs through it."""
 
     def __init__(self, desktop, program, workdir):
         self.log = os.path.join(workdir, "mirel-stderr.txt")
+        runner = desktop.env.get("MIREL_RUNNER")
         with open(self.log, "wb") as log:
             self.started = time.monotonic()
-            self.proc = subprocess.Popen([program], cwd=workdir, env=desktop.env, stdout=subprocess.DEVNULL,
+            command = ([runner] if runner else []) + [program]
+            self.proc = subprocess.Popen(command, cwd=workdir, env=desktop.env, stdout=subprocess.DEVNULL,
                                          stderr=log)
 
     def alive(self):
