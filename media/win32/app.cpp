@@ -118,12 +118,7 @@ HINSTANCE instance() { return GetModuleHandleW(nullptr); }
 HWND messageWindow() { return hiddenWindow; }
 
 void post(int kind, int window, int object, int type) {
-  core::Event event;
-  event.kind = kind;
-  event.window = window;
-  event.object = object;
-  event.type = type;
-  core::postEvent(event);
+  core::postEvent({kind, window, object, type, -1});
   posted = true;
 }
 

@@ -84,38 +84,43 @@ int clickControl(int control) {
   return 1;
 }
 
-// A slider or tab the user puts back where it was still reports the move.
+namespace {
+
+// The track bar tells its window of the move; one put back where it was
+// still reports the move, as a drag there and back does.
+int moveTrackBar(const ControlRecord& record, HWND hwnd, int position) {
+  const int before = record.state;
+  SendMessageW(hwnd, TBM_SETPOS, TRUE, position);
+  SendMessageW(GetParent(hwnd), WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, position), reinterpret_cast<LPARAM>(hwnd));
+  if (record.state == before) post(EventControl, record.window, record.number, 1);
+  pump();
+  return 1;
+}
+
+// The tab panel tells its window that another tab was chosen (the same one too).
+int pickTab(HWND hwnd, int tab) {
+  if (tab < 0 || tab >= TabCtrl_GetItemCount(hwnd)) return 0;
+  TabCtrl_SetCurSel(hwnd, tab);
+  NMHDR header{hwnd, static_cast<UINT_PTR>(GetDlgCtrlID(hwnd)), static_cast<UINT>(TCN_SELCHANGE)};
+  SendMessageW(GetParent(hwnd), WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
+  pump();
+  return 1;
+}
+
+}  // namespace
+
 int changeControl(int control, int state) {
   const HWND hwnd = reachableControl(control);
   if (!hwnd) return 0;
-  ControlRecord* record = core::findControl(control);
-  const int before = record->state;
-  switch (record->kind) {
-    case ControlTrackBar:
-      SendMessageW(hwnd, TBM_SETPOS, TRUE, state);
-      SendMessageW(GetParent(hwnd), WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, state), reinterpret_cast<LPARAM>(hwnd));
-      break;
-    case ControlTabPanel: {
-      if (state < 0 || state >= TabCtrl_GetItemCount(hwnd)) return 0;
-      TabCtrl_SetCurSel(hwnd, state);
-      NMHDR header{hwnd, static_cast<UINT_PTR>(GetDlgCtrlID(hwnd)), static_cast<UINT>(TCN_SELCHANGE)};
-      SendMessageW(GetParent(hwnd), WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
-      break;
-    }
-    case ControlPictureButton:
-      if (!(record->flags & PictureToggle)) return 0;
-      [[fallthrough]];
-    case ControlCheckBox:
-    case ControlOptionButton:
-      // No single native gesture sets these: set them as the user's click would leave them.
-      setControlState(control, state);
-      post(EventControl, record->window, control, 1);
-      break;
-    default: return 0;
-  }
-  const bool reported = record->kind == ControlCheckBox || record->kind == ControlOptionButton ||
-                        record->kind == ControlPictureButton || record->state != before;
-  if (!reported) post(EventControl, record->window, control, 1);
+  const ControlRecord& record = *core::findControl(control);
+  if (record.kind == ControlTrackBar) return moveTrackBar(record, hwnd, state);
+  if (record.kind == ControlTabPanel) return pickTab(hwnd, state);
+  const bool settable = record.kind == ControlCheckBox || record.kind == ControlOptionButton ||
+                        (record.kind == ControlPictureButton && (record.flags & PictureToggle));
+  if (!settable) return 0;
+  // No single native gesture sets these: set them as the user's clicks would leave them.
+  setControlState(control, state);
+  post(EventControl, record.window, control, 1);
   pump();
   return 1;
 }
