@@ -245,8 +245,12 @@ MINIMAL_TITLE = "Minimal Qt Window"
 
 
 def programs(build):
-    """(name, path, window title) of mirel and of the minimal Qt program it is compared with."""
+    """(name, path, window title) of mirel and of the minimal program it is compared with: the Qt one,
+    or with MIREL_RUNNER set (wine) mirel.exe and the minimal Win32 one."""
     build = os.path.abspath(build)
+    if os.environ.get("MIREL_RUNNER"):
+        return (("mirel", os.path.join(build, "mirel.exe"), TITLE),
+                ("minimal", os.path.join(build, "startup_minimal_win32.exe"), "Minimal Win32 Window"))
     return (("mirel", os.path.join(build, "mirel"), TITLE),
             ("minimal", os.path.join(build, "startup_minimal_qt"), MINIMAL_TITLE))
 
