@@ -47,6 +47,14 @@ def after_move(board, cells):
     return columns + [[None] * ROWS for _ in range(COLUMNS - len(columns))]
 
 
+def next_move(board):
+    """The first cell, column by column, of a group of two or more and the board the rule leaves after
+    it; None when no move is left."""
+    start = next(((c, r) for c in range(COLUMNS) for r in range(ROWS)
+                  if board[c][r] is not None and len(group(board, c, r)) >= 2), None)
+    return start and (start, after_move(board, group(board, *start)))
+
+
 class BoardFromScreenshots(xdesk.GameCase):
     settings = {"Colors": 3}
 
@@ -78,6 +86,10 @@ class BoardFromScreenshots(xdesk.GameCase):
         self.assertEqual(len(colours), 3, "three tile colours are dealt")
         return colours, [[colours.index(cell) for cell in column] for column in dealt]
 
+    def main_window(self):
+        wid = self.main_window()
+        return wid
+
     def quit(self, wid):
         self.desktop.press(wid, "ctrl+q")
         time.sleep(0.5)
@@ -86,21 +98,17 @@ class BoardFromScreenshots(xdesk.GameCase):
             self.desktop.press(box, "Return")  # Yes is the default button
 
     def test_moves_follow_the_rule(self):
-        wid = self.desktop.find_window(xdesk.TITLE)
-        self.assertIsNotNone(wid, "the main window did not appear")
-        time.sleep(1.0)
+        wid = self.main_window()
         colours, board = self.deal(wid)
         counts = sorted(sum(column.count(k) for column in board) for k in range(3))
         self.assertEqual(counts, [32, 32, 32])
 
         moves, history = 0, [board]
         for move in range(4):
-            start = next(((c, r) for c in range(COLUMNS) for r in range(ROWS)
-                          if board[c][r] is not None and len(group(board, c, r)) >= 2), None)
-            if start is None:
+            if not (found := next_move(board)):
                 break
             moves += 1
-            expected = after_move(board, group(board, *start))
+            start, expected = found
             self.click(wid, FIELD_X + start[0] * TILE + TILE // 2, FIELD_Y + start[1] * TILE + TILE // 2)
             board = self.board(wid, colours)
             self.assertEqual(board, expected, f"move {move + 1} at {start}")
@@ -115,19 +123,15 @@ class BoardFromScreenshots(xdesk.GameCase):
         self.quit(wid)
 
     def test_keyboard_moves_follow_the_rule(self):
-        wid = self.desktop.find_window(xdesk.TITLE)
-        self.assertIsNotNone(wid, "the main window did not appear")
-        time.sleep(1.0)
+        wid = self.main_window()
         colours, board = self.deal(wid)  # the pointer rests off the field
         self.desktop.press(wid, "Down")  # lights the bottom-left cell
         at, moves, history = (0, ROWS - 1), 0, [board]
         for move in range(4):
-            start = next(((c, r) for c in range(COLUMNS) for r in range(ROWS)
-                          if board[c][r] is not None and len(group(board, c, r)) >= 2), None)
-            if start is None:
+            if not (found := next_move(board)):
                 break
             moves += 1
-            expected = after_move(board, group(board, *start))
+            start, expected = found
             steps = ["Right" if start[0] > at[0] else "Left"] * abs(start[0] - at[0])
             steps += ["Down" if start[1] > at[1] else "Up"] * abs(start[1] - at[1])
             self.desktop.press(wid, " ".join(steps + ["space"]))
@@ -149,9 +153,7 @@ class BoardFromScreenshots(xdesk.GameCase):
         self.quit(wid)
 
     def test_a_press_on_quit_released_outside_leaves_no_focus_for_space(self):
-        wid = self.desktop.find_window(xdesk.TITLE)
-        self.assertIsNotNone(wid, "the main window did not appear")
-        time.sleep(1.0)
+        wid = self.main_window()
         self.desktop.run("xdotool", "mousemove", "--window", wid, *map(str, QUIT_BUTTON))
         time.sleep(0.2)
         self.desktop.run("xdotool", "mousedown", "1")

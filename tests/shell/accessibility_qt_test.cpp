@@ -15,7 +15,6 @@
 #include "engine/engine.h"
 #include "media/media.h"
 #include "shell/shell.h"
-#include "tests/support/files.h"
 #include "tests/support/game_scene.h"
 
 namespace {
@@ -39,10 +38,7 @@ std::string nameOf(QWidget* widget) {
 class Accessibility : public ::testing::Test {
  protected:
   void SetUp() override {
-    test_support::writeFile(ids::ConfigFileName, TournamentConfig);
-    App = AppState{};
-    StartUpSteps();
-    App.GameState = NoGame;
+    test_support::startUp(TournamentConfig);
     ASSERT_NE(mainWindow(), nullptr);
   }
   test_support::GameScene scene_;
