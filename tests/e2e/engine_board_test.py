@@ -87,7 +87,9 @@ class BoardFromScreenshots(xdesk.GameCase):
         return colours, [[colours.index(cell) for cell in column] for column in dealt]
 
     def main_window(self):
-        wid = self.main_window()
+        wid = self.desktop.find_window(xdesk.TITLE)
+        self.assertIsNotNone(wid, "the main window did not appear")
+        time.sleep(1.0)
         return wid
 
     def quit(self, wid):
