@@ -172,8 +172,8 @@ int setWindowCallback(WindowCallback callback, int window);
 // area created last, until closeControlList.
 
 enum LabelFlags : unsigned { LabelLeft = 0, LabelCentre = 1u << 0, LabelRight = 1u << 1, LabelWrap = 1u << 2 };
-// PictureNoFocus: the button never takes the keyboard focus (a click neither),
-// so no key of the window's shortcuts can press it.
+// PictureNoFocus: the button never takes the keyboard focus, not even from a
+// click, so a key meant for the window (Space, Enter) never presses it.
 enum PictureButtonFlags : unsigned { PictureToggle = 1u << 0, PictureNoFocus = 1u << 1 };
 enum CheckBoxFlags : unsigned { CheckTextRight = 1u << 0 };  // text right-aligned in its box
 enum TrackBarFlags : unsigned { TrackTicks = 1u << 0 };
