@@ -101,6 +101,12 @@ LRESULT CALLBACK controlProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM
     }
   }
   if (record && message == WM_MOUSEMOVE) reportMouseMove(record->window);
+  // A button that never takes the focus hands it straight back to its window,
+  // so Space or Enter meant for the window's shortcuts never press it.
+  if (record && message == WM_SETFOCUS && record->kind == ControlPictureButton && (record->flags & PictureNoFocus)) {
+    SetFocus(GetAncestor(hwnd, GA_ROOT));
+    return 0;
+  }
   return DefSubclassProc(hwnd, message, wParam, lParam);
 }
 

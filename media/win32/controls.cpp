@@ -40,7 +40,8 @@ Native nativeOf(const ControlRecord& control) {
       return {L"STATIC", style, 0};
     }
     case ControlPushButton: return {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0};
-    case ControlPictureButton: return {L"BUTTON", BS_OWNERDRAW | WS_TABSTOP, 0};
+    case ControlPictureButton:
+      return {L"BUTTON", BS_OWNERDRAW | (flags & PictureNoFocus ? 0u : static_cast<DWORD>(WS_TABSTOP)), 0};
     case ControlCheckBox:
       return {L"BUTTON", BS_CHECKBOX | WS_TABSTOP | (flags & CheckTextRight ? BS_LEFTTEXT | BS_RIGHT : 0u), 0};
     case ControlOptionButton: return {L"BUTTON", BS_RADIOBUTTON | WS_TABSTOP, 0};

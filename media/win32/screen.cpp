@@ -53,7 +53,8 @@ bool createScreen(ScreenRecord& screen, WindowRecord& parent) {
   if (!window || screen.rect.width <= 0 || screen.rect.height <= 0) return false;
   registerClass(SurfaceClass, surfaceProcedure, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
   auto* surface = new Surface;
-  surface->hwnd = CreateWindowExW(0, SurfaceClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
+  // Its window text is the name assistive technology reads.
+  surface->hwnd = CreateWindowExW(0, SurfaceClass, wide(screen.name).c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
                                   toDevice(screen.rect.x), toDevice(screen.rect.y), toDevice(screen.rect.width),
                                   toDevice(screen.rect.height), window, nullptr, instance(), nullptr);
   if (!surface->hwnd) {

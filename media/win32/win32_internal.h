@@ -116,6 +116,9 @@ HFONT fontOf(int font);
 // true when it became a shortcut's event.
 bool translateShortcut(MSG& message);
 void dropShortcuts(int window);
+// The virtual key of a layer key (KeyEscape ...) and whether Ctrl goes with it;
+// false for an unknown key.
+bool shortcutKey(int key, WORD& virtualKey, bool& control);
 
 // Tray clicks and menu choices arriving at the message window.
 void trayMessage(LPARAM lParam, WPARAM wParam);

@@ -122,6 +122,25 @@ bool translateShortcut(MSG& message) {
   return TranslateAcceleratorW(root, found->second, &message) != 0;
 }
 
+// The keypad's Enter is VK_RETURN too (an extended key), so KeyEnter is both.
+bool shortcutKey(int key, WORD& virtualKey, bool& control) {
+  static const struct {
+    int key;
+    WORD virtualKey;
+    bool control;
+  } keys[] = {{KeyEscape, VK_ESCAPE, false}, {KeyCtrlQ, 'Q', true},      {KeyF1, VK_F1, false},
+              {KeyLeft, VK_LEFT, false},     {KeyRight, VK_RIGHT, false}, {KeyUp, VK_UP, false},
+              {KeyDown, VK_DOWN, false},     {KeySpace, VK_SPACE, false}, {KeyEnter, VK_RETURN, false},
+              {KeyCtrlZ, 'Z', true}};
+  for (const auto& entry : keys) {
+    if (entry.key != key) continue;
+    virtualKey = entry.virtualKey;
+    control = entry.control;
+    return true;
+  }
+  return false;
+}
+
 void dropShortcuts(int window) {
   auto found = accelerators.find(window);
   if (found != accelerators.end()) DestroyAcceleratorTable(found->second);
@@ -218,12 +237,9 @@ int windowScreenX(const WindowRecord& window) {
 
 bool addShortcut(WindowRecord& window, int key, int menuItem) {
   ACCEL accel{FVIRTKEY, 0, static_cast<WORD>(menuItem)};
-  switch (key) {
-    case KeyEscape: accel.key = VK_ESCAPE; break;
-    case KeyCtrlQ: accel.fVirt |= FCONTROL; accel.key = 'Q'; break;
-    case KeyF1: accel.key = VK_F1; break;
-    default: return false;
-  }
+  bool control = false;
+  if (!shortcutKey(key, accel.key, control)) return false;
+  if (control) accel.fVirt |= FCONTROL;
   if (!window.native || menuItem < 0 || menuItem > 0xFFFF) return false;
   // A later shortcut for the same key replaces the earlier one.
   std::vector<ACCEL>& keys = shortcutKeys[window.number];

@@ -9,17 +9,14 @@ framed by the hover and taken by a click as the rules say).
 Usage: windows_dpi_test.py PATH_TO_MIREL_EXE   (MIREL_RUNNER names wine)
 """
 import os
-import shutil
 import subprocess
 import sys
-import tempfile
 import time
 import unittest
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
 import xdesk  # noqa: E402
 
-MIREL = ""
 FIELD_X, FIELD_Y, TILE, COLUMNS, ROWS = 305, 52, 36, 8, 12
 NEW_BUTTON = (39 + 48, 428 + 18)
 DESKTOP_KEY = r"HKCU\Control Panel\Desktop"
@@ -34,16 +31,18 @@ def set_log_pixels(value):
                         "/f"], capture_output=True, check=True)
 
 
-class DoubleScale(unittest.TestCase):
-    def setUp(self):
+class DoubleScale(xdesk.GameCase):
+    desktop_options = {"screen": "1600x1300x24"}
+
+    @classmethod
+    def setUpClass(cls):
         set_log_pixels(192)
-        self.addCleanup(set_log_pixels, None)
-        self.desktop = xdesk.Desktop(screen="1600x1300x24")
-        self.addCleanup(self.desktop.close)
-        self.work = tempfile.mkdtemp(prefix="mirel-dpi-")
-        self.addCleanup(shutil.rmtree, self.work, True)
-        self.game = xdesk.Game(self.desktop, MIREL, self.work)
-        self.addCleanup(self.game.kill)
+        super().setUpClass()
+
+    @classmethod
+    def tearDownClass(cls):
+        super().tearDownClass()
+        set_log_pixels(None)
 
     def field(self, wid):
         """RGB bytes of the field in device pixels, row by row."""
@@ -102,5 +101,5 @@ class DoubleScale(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    MIREL = os.path.abspath(sys.argv[1])
+    xdesk.GameCase.program = os.path.abspath(sys.argv[1])
     unittest.main(argv=sys.argv[:1], verbosity=2)

@@ -157,18 +157,13 @@ int leftClick(int window, int x, int y) {
 }
 
 // The key goes through the window's accelerator table as a key press would,
-// with Ctrl held for Ctrl+Q.
+// with Ctrl held for Ctrl+Q and Ctrl+Z.
 int pressShortcut(int window, int key) {
   const HWND hwnd = hwndOf(window);
   if (!reachable(hwnd)) return 0;
-  WPARAM virtualKey = 0;
+  WORD virtualKey = 0;
   bool control = false;
-  switch (key) {
-    case KeyEscape: virtualKey = VK_ESCAPE; break;
-    case KeyCtrlQ: virtualKey = 'Q'; control = true; break;
-    case KeyF1: virtualKey = VK_F1; break;
-    default: return 0;
-  }
+  if (!shortcutKey(key, virtualKey, control)) return 0;
   BYTE keys[256];
   GetKeyboardState(keys);
   const BYTE held = keys[VK_CONTROL];
