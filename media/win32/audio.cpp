@@ -10,6 +10,7 @@
 #include <mmsystem.h>
 
 #include <array>
+#include <cstdlib>
 #include <atomic>
 #include <thread>
 #include <vector>
@@ -88,6 +89,11 @@ bool open() {
   }
   streaming = true;
   feeder = std::thread(feed);
+  // A program that ends without closing the output (any exit but the game's
+  // own shutdown) stops the stream first: a running thread left to its
+  // destructor would end the process abnormally.
+  static const bool stopsAtExit = std::atexit(closeDevice) == 0;
+  (void)stopsAtExit;
   return true;
 }
 
