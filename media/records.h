@@ -120,6 +120,9 @@ struct ScreenRecord {
   int window = -1;  // parent window
   Rect rect;        // client position and size in the parent
   void* native = nullptr;
+  // At presentFrame: the part of the buffer that differs from the frame
+  // presented before (all of it at the first); empty when nothing does.
+  Rect changed;
 };
 
 }  // namespace media
