@@ -7,9 +7,8 @@
 //   held back as the surface's background; opaque draws after it only note
 //   the area they cover, and settle() writes the background where nothing
 //   covers it. A frame thus writes no pixel twice.
-// - Writes compare first and store only what differs, and the surface keeps
-//   the box around the pixels that changed, so a present can hand on only that
-//   box.
+// - Rows are compared before they are stored, and the surface keeps the box
+//   around the rows that changed, so a present can hand on only that box.
 #pragma once
 
 #include <cstdint>

@@ -144,6 +144,9 @@ TEST_F(Compositor, AHeldBackPictureOutlivesItsOwner) {
 
 TEST_F(Compositor, TheChangedBoxIsEmptyForTheSameFrameAndOneCellForOneTile) {
   std::vector<int> cells = playedBoard(3);
+  const int cell = 5 * 12 + 7;
+  for (int column = 0; column < 12; ++column) cells[5 * 12 + column] = 2;  // its row full
+  cells[cell] = 0;
   board(cells, -1);
   media::core::settle(surface);
   media::core::takeChanged(surface);
@@ -152,8 +155,7 @@ TEST_F(Compositor, TheChangedBoxIsEmptyForTheSameFrameAndOneCellForOneTile) {
   media::core::settle(surface);
   EXPECT_TRUE(media::core::takeChanged(surface).empty());
 
-  const int cell = 5 * 12 + 7;
-  cells[cell] = cells[cell] == 0 ? 1 : 0;  // one tile changes colour
+  cells[cell] = 1;  // one tile changes colour
   board(cells, -1);
   media::core::settle(surface);
   const Box one = media::core::takeChanged(surface);
