@@ -124,7 +124,9 @@ void openStatisticsWindowSteps() {
   createControls();
   ConfigFile::open(ids::ConfigFileName);
   ConfigFile::selectGroup(keys::Settings);
-  if (App.GameState == Running && ConfigFile::readString(keys::Mode, "P") == "T") {
+  // The game in progress decides, not the saved Mode: Options or another copy
+  // may have changed it under a running game.
+  if (TimedGameRunning()) {
     media::setControlState(ids::PauseButton, 1);
     TogglePause();
   }

@@ -10,16 +10,13 @@ emptied columns close up to the left. Undo then brings back each board before.
 Usage: engine_board_test.py PATH_TO_MIREL
 """
 import os
-import shutil
 import sys
-import tempfile
 import time
 import unittest
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
 import xdesk  # noqa: E402
 
-MIREL = ""
 FIELD_X, FIELD_Y, TILE, COLUMNS, ROWS = 305, 52, 36, 8, 12
 NEW_BUTTON = (39 + 48, 428 + 18)
 UNDO_BUTTON = (156 + 48, 376 + 18)
@@ -46,23 +43,8 @@ def after_move(board, cells):
     return columns + [[None] * ROWS for _ in range(COLUMNS - len(columns))]
 
 
-class BoardFromScreenshots(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.desktop = xdesk.Desktop()
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.desktop.close()
-
-    def setUp(self):
-        self.work = tempfile.mkdtemp(prefix="mirel-e2e-board-")
-        xdesk.write_config(self.work, Colors=3)
-        self.game = xdesk.Game(self.desktop, MIREL, self.work)
-
-    def tearDown(self):
-        self.game.kill()
-        shutil.rmtree(self.work, ignore_errors=True)
+class BoardFromScreenshots(xdesk.GameCase):
+    settings = {"Colors": 3}
 
     def click(self, wid, x, y):
         self.desktop.click_in(wid, x, y)
@@ -124,5 +106,5 @@ class BoardFromScreenshots(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    MIREL = os.path.abspath(sys.argv[1])
+    xdesk.GameCase.program = os.path.abspath(sys.argv[1])
     unittest.main(argv=sys.argv[:1], verbosity=2)

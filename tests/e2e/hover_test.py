@@ -7,39 +7,20 @@ sends the main window no mouse move while the pointer is over one of them.
 Usage: hover_test.py PATH_TO_MIREL
 """
 import os
-import shutil
 import sys
-import tempfile
 import time
 import unittest
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
 import xdesk  # noqa: E402
 
-MIREL = ""
 FIELD_X, FIELD_Y, TILE = 305, 52, 36
 CELL = (2, 11)  # the bottom row is never cleared at the start
 NEW_BUTTON = (39 + 48, 428 + 18)
 CONTROLS = {"the Quit button": (156 + 48, 428 + 18), "the toolbar": (14, 14), "a status field": (40, 532)}
 
 
-class HoverFrame(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.desktop = xdesk.Desktop()
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.desktop.close()
-
-    def setUp(self):
-        self.work = tempfile.mkdtemp(prefix="mirel-e2e-hover-")
-        self.game = xdesk.Game(self.desktop, MIREL, self.work)
-
-    def tearDown(self):
-        self.game.kill()
-        shutil.rmtree(self.work, ignore_errors=True)
-
+class HoverFrame(xdesk.GameCase):
     def point(self, wid, x, y):
         self.desktop.run("xdotool", "mousemove", "--window", wid, str(x), str(y))
         time.sleep(0.5)
@@ -66,5 +47,5 @@ class HoverFrame(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    MIREL = os.path.abspath(sys.argv.pop(1))
+    xdesk.GameCase.program = os.path.abspath(sys.argv.pop(1))
     unittest.main()

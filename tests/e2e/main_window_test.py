@@ -11,14 +11,12 @@ import glob
 import os
 import shutil
 import sys
-import tempfile
 import time
 import unittest
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
-from xdesk import TITLE, Desktop, Game  # noqa: E402
+from xdesk import TITLE, GameCase  # noqa: E402
 
-MIREL = ""
 RESOURCES = ""
 CLIENT_W, CLIENT_H = 620, 544
 DEFAULT_CONFIG = ["", "[Settings]", "Colors = 4", "Size = 36", "Mode = P", "Time = 3600", "Undo = 1",
@@ -37,26 +35,9 @@ def resource(name):
     return sorted(hits, key=len)[0] if hits else None
 
 
-class MainWindow(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.desktop = Desktop(screen="1024x768x24")
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.desktop.close()
-
-    def setUp(self):
-        self.work = tempfile.mkdtemp(prefix="mirel-e2e-")
-        self.game = None
-
-    def tearDown(self):
-        if self.game:
-            self.game.kill()
-        shutil.rmtree(self.work, ignore_errors=True)
-
-    def start(self, program=None):
-        self.game = Game(self.desktop, program or MIREL, self.work)
+class MainWindow(GameCase):
+    desktop_options = {"screen": "1024x768x24"}
+    start = False
 
     def program_report(self):
         server = self.desktop.server.poll()
@@ -64,7 +45,7 @@ class MainWindow(unittest.TestCase):
                 f"{'running' if server is None else 'ended'}, stderr:\n{self.game.errors()}")
 
     def start_main_window(self):
-        self.start()
+        self.start_game()
         wid = self.desktop.find_window(TITLE)
         self.assertIsNotNone(wid, "the main window did not appear; " + self.program_report())
         time.sleep(1.0)  # let the first paint finish before looking at it
@@ -125,8 +106,8 @@ class MainWindow(unittest.TestCase):
         alone = os.path.join(self.work, "alone")
         os.mkdir(alone)
         program = os.path.join(alone, "mirel")
-        shutil.copy(MIREL, program)
-        self.start(program)
+        shutil.copy(self.program, program)
+        self.start_game(program)
         box = self.desktop.find_window("Library Error")
         self.assertIsNotNone(box, "the Library Error box did not appear; " + self.program_report())
         self.assertIsNone(self.desktop.find_window(TITLE, timeout=0.5), "the main window must not open")
@@ -136,5 +117,5 @@ class MainWindow(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    MIREL, RESOURCES = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
+    GameCase.program, RESOURCES = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
     unittest.main(argv=sys.argv[:1], verbosity=2)

@@ -8,16 +8,13 @@ still paused, its field under the pause cover and its clock standing still.
 Usage: minimise_test.py PATH_TO_MIREL ASSET_DATA_DIR
 """
 import os
-import shutil
 import sys
-import tempfile
 import time
 import unittest
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
 import xdesk  # noqa: E402
 
-MIREL = ""
 ASSETS = ""
 FIELD = (288, 432, 305, 52)        # width, height, client x, client y
 TIME_FIELD = (145, 18, 465, 524)
@@ -29,23 +26,9 @@ def mean_difference(a, b):
     return sum(abs(x - y) for x, y in zip(a, b)) / len(a)
 
 
-class MinimiseWithoutTray(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.desktop = xdesk.Desktop(window_manager=True)
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.desktop.close()
-
-    def setUp(self):
-        self.work = tempfile.mkdtemp(prefix="mirel-e2e-minimise-")
-        xdesk.write_config(self.work, Mode="T", Time="300")
-        self.game = xdesk.Game(self.desktop, MIREL, self.work)
-
-    def tearDown(self):
-        self.game.kill()
-        shutil.rmtree(self.work, ignore_errors=True)
+class MinimiseWithoutTray(xdesk.GameCase):
+    desktop_options = {"window_manager": True}
+    settings = {"Mode": "T", "Time": "300"}
 
     def crop(self, wid, area, name):
         x, y, _, _ = self.desktop.geometry(wid)
@@ -83,6 +66,6 @@ class MinimiseWithoutTray(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    MIREL = os.path.abspath(sys.argv.pop(1))
+    xdesk.GameCase.program = os.path.abspath(sys.argv.pop(1))
     ASSETS = os.path.abspath(sys.argv.pop(1))
     unittest.main()

@@ -17,6 +17,7 @@ void StatisticsTest::SetUp() {
   App.Statistics.assign(2, GameStatistics{});
   ASSERT_NE(media::createPictureButton(ids::PauseButton, 10, 10, 40, 40, nullptr, media::PictureToggle), 0);
   ASSERT_NE(media::createPictureButton(ids::UndoButton, 60, 10, 40, 40, nullptr, 0), 0);
+  ASSERT_NE(media::createTextLabel(ids::TimeField, 110, 10, 100, 20, " ", 0), 0);
 }
 
 std::string StatisticsTest::configBytes() {

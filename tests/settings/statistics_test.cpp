@@ -182,8 +182,10 @@ TEST_F(StatisticsTest, NoToContinueChangesAndRefreshesNothing) {
 
 TEST_F(StatisticsTest, OpeningDuringATournamentGamePausesItForGood) {
   startProgram();
-  setSetting("Mode", "T");
+  // The game in progress decides, whatever the saved Mode says now.
+  setSetting("Mode", "P");
   App.GameState = Running;
+  media::setControlText(ids::TimeField, "Time left: 04:59");
   openStatisticsWindowSteps();
   EXPECT_EQ(App.GameState, Paused);
   EXPECT_EQ(media::controlState(ids::PauseButton), 1);
@@ -196,6 +198,9 @@ TEST_F(StatisticsTest, OpeningDuringATournamentGamePausesItForGood) {
 
 TEST_F(StatisticsTest, OpeningDuringAPracticeGameLeavesItRunning) {
   startProgram();
+  // Mode switched to tournament in Options: the practice game has no clock and
+  // no Pause button to resume it, so it must not be paused.
+  setSetting("Mode", "T");
   App.GameState = Running;
   openStatisticsWindowSteps();
   EXPECT_EQ(App.GameState, Running);

@@ -20,6 +20,7 @@ import shutil
 import subprocess
 import tempfile
 import time
+import unittest
 
 TITLE = "Free Mirel ! v4"
 
@@ -234,6 +235,43 @@ class Game:
         if self.alive():
             self.proc.kill()
         self.proc.wait()
+
+
+class GameCase(unittest.TestCase):
+    """Tests that each run the program in a fresh working directory, on one
+    desktop shared by the class. A script sets GameCase.program before
+    unittest.main; a subclass may set desktop_options (Desktop's keywords),
+    settings (config.ini values written first, None for a first start) and
+    start (False to start the program itself, with start_game)."""
+
+    program = ""
+    desktop_options = {}
+    settings = None
+    start = True
+
+    @classmethod
+    def setUpClass(cls):
+        cls.desktop = Desktop(**cls.desktop_options)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.desktop.close()
+
+    def setUp(self):
+        self.work = tempfile.mkdtemp(prefix="mirel-e2e-")
+        self.game = None
+        if self.settings is not None:
+            write_config(self.work, **self.settings)
+        if self.start:
+            self.start_game()
+
+    def tearDown(self):
+        if self.game:
+            self.game.kill()
+        shutil.rmtree(self.work, ignore_errors=True)
+
+    def start_game(self, program=None):
+        self.game = Game(self.desktop, program or self.program, self.work)
 
 
 # What the start-up benchmarks measure a process by.
