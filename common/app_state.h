@@ -66,6 +66,9 @@ struct AppState {
   // Start-up, resources and shutdown
   int GameState = NoGame;
   Cell HoverCell{-1, -1};
+  // The arrow keys moved HoverCell last (not the mouse): the frame then shows
+  // on a cleared cell too, so a keyboard player sees where the highlight is.
+  bool HoverFromKeys = false;
   int CurrentStep = 0;
   int SoundAvailable = 0;
   int SoundVolume = 0;

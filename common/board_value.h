@@ -8,3 +8,5 @@
 // The hovered cell can be stale after a new game of another level changed the
 // board's size, so every read is bounded.
 int BoardValueAt(Cell cell);
+// The cell lies on the board in play.
+bool CellOnBoard(Cell cell);

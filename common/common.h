@@ -19,6 +19,9 @@ Cell CellUnderPointer();
 
 // Pause and quit
 int TogglePause();
+// Names the Pause button for assistive technology by its state: "Pause", or
+// "Continue" while pressed (the face it shows then).
+void NamePauseButton();
 int ConfirmQuit();
 // A running tournament game: GameState Running and TimeField not the one-space text.
 bool TimedGameRunning();

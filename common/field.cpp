@@ -19,10 +19,14 @@ void SetFieldText(int control, std::string_view text) {
 
 }  // namespace
 
+bool CellOnBoard(Cell cell) {
+  const Board& board = App.GameBoard;
+  return cell.column >= 0 && cell.row >= 0 && cell.column < board.columns && cell.row < board.rows;
+}
+
 int BoardValueAt(Cell cell) {
   const Board& board = App.GameBoard;
-  if (cell.column < 0 || cell.row < 0 || cell.column >= board.columns || cell.row >= board.rows) return 0;
-  if (App.CurrentStep < 0 || App.CurrentStep >= board.steps) return 0;
+  if (!CellOnBoard(cell) || App.CurrentStep < 0 || App.CurrentStep >= board.steps) return 0;
   return board.at(cell.column, cell.row, App.CurrentStep);
 }
 
@@ -49,7 +53,8 @@ int RedrawField() {
       const int value = BoardValueAt({column, row});
       if (value != 0) media::drawSprite(value, column * t, row * t);
     }
-  if (BoardValueAt(App.HoverCell) != 0)
+  // The mouse lights tiles only; the arrow keys light a cleared cell too.
+  if (BoardValueAt(App.HoverCell) != 0 || (App.HoverFromKeys && CellOnBoard(App.HoverCell)))
     media::drawSpriteBlended(ids::HoverSprite, App.HoverCell.column * t, App.HoverCell.row * t);
   media::present();
   return 0;

@@ -39,6 +39,13 @@ constexpr int CommandHelp = 8;
 constexpr int CommandEscape = 1000;
 constexpr int CommandQuit = 1001;
 constexpr int CommandF1 = 1002;
+// Keyboard play on the field
+constexpr int CommandLeft = 1003;
+constexpr int CommandRight = 1004;
+constexpr int CommandUp = 1005;
+constexpr int CommandDown = 1006;
+constexpr int CommandRemove = 1007;  // Space and Enter
+constexpr int CommandUndo = 1008;    // Ctrl+Z
 
 // Fonts
 constexpr int StatusFont = 0;

@@ -64,7 +64,12 @@ int TogglePause() {
     media::resumeWindowTimer(ids::MainWindow, ids::TimeLimitTimer);
     App.GameState = Running;
   }
+  NamePauseButton();
   return 0;
+}
+
+void NamePauseButton() {
+  media::setControlText(ids::PauseButton, media::controlState(ids::PauseButton) ? "Continue" : "Pause");
 }
 
 int ConfirmQuit() {

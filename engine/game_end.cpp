@@ -51,6 +51,7 @@ void DeclareResult(int result) {
   }
   // The hover frame follows the pointer: it is no part of the final board.
   App.HoverCell = {-1, -1};
+  App.HoverFromKeys = false;
   RedrawField();
   media::captureSprite(ids::SnapshotSprite, 0, 0, ids::FieldWidth, ids::FieldHeight);
   media::hideControl(ids::PauseButton, 1);

@@ -80,6 +80,7 @@ void ShowNewBoard() {
   media::hideControl(ids::UndoButton, 1);
   // The highlight starts where the pointer is now, not where it was last tracked.
   App.HoverCell = CellUnderPointer();
+  App.HoverFromKeys = false;
   RedrawField();
   UpdateStatus("Steps: 0", "Tiles: " + tiles + " / " + tiles, " ");
   media::disableToolbarButton(ids::Toolbar, ids::CommandOptions, 1);
@@ -123,6 +124,7 @@ void NewGame() {
     media::hideControl(ids::PauseButton, 1);
     media::setControlState(ids::PauseButton, 0);
   }
+  NamePauseButton();
   if (App.SoundAvailable && settings.sound != 0) {
     App.SoundVolume = settings.volume;
     media::setSoundVolume(-1, App.SoundVolume);

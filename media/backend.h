@@ -77,7 +77,10 @@ void repaintNow(WindowRecord& window);
 bool mousePosition(const WindowRecord& window, int& x, int& y);
 int windowScreenX(const WindowRecord& window);
 
-// Controls
+// Controls. Accessible names: a picture button's text (never drawn) names it
+// for assistive technology, a toolbar button's tool tip names that button, and
+// the drawing surface is named by ScreenRecord::name. A picture button with
+// PictureNoFocus never takes the keyboard focus.
 bool createControl(ControlRecord& control);
 void destroyControl(ControlRecord& control);
 void updateControl(ControlRecord& control);  // any property of the record changed
@@ -96,6 +99,10 @@ bool trayAvailable();
 bool createTray(TrayRecord& tray);
 void destroyTray(TrayRecord& tray);
 void updateTray(TrayRecord& tray);
+// key is a ShortcutKey (KeyEscape .. KeyCtrlZ; KeyEnter stands for both Enter
+// keys). It posts EventMenu(menuItem) for the window wherever the focus is in
+// it, before any control can act on the key; a later call for the same key
+// replaces the earlier one.
 bool addShortcut(WindowRecord& window, int key, int menuItem);
 
 // Dialog services

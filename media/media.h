@@ -99,8 +99,13 @@ int resumeWindowTimer(int window, int timer);
 // Suspends the thread (real back end) or advances the virtual clock (headless).
 void delay(int ms);
 
-enum ShortcutKey : int { KeyEscape = 1, KeyCtrlQ = 2, KeyF1 = 3 };
-// The key then produces an EventMenu with menuItem as its object.
+enum ShortcutKey : int {
+  KeyEscape = 1, KeyCtrlQ = 2, KeyF1 = 3,
+  // Keyboard play on the field. KeyEnter is the main Enter key and the keypad's.
+  KeyLeft = 4, KeyRight = 5, KeyUp = 6, KeyDown = 7, KeySpace = 8, KeyEnter = 9, KeyCtrlZ = 10,
+};
+// The key then produces an EventMenu with menuItem as its object, wherever the
+// focus is in the window.
 int addKeyboardShortcut(int window, int key, int menuItem);
 
 // ---------------------------------------------------------------- windows
@@ -167,7 +172,9 @@ int setWindowCallback(WindowCallback callback, int window);
 // area created last, until closeControlList.
 
 enum LabelFlags : unsigned { LabelLeft = 0, LabelCentre = 1u << 0, LabelRight = 1u << 1, LabelWrap = 1u << 2 };
-enum PictureButtonFlags : unsigned { PictureToggle = 1u << 0 };
+// PictureNoFocus: the button never takes the keyboard focus, not even from a
+// click, so a key meant for the window (Space, Enter) never presses it.
+enum PictureButtonFlags : unsigned { PictureToggle = 1u << 0, PictureNoFocus = 1u << 1 };
 enum CheckBoxFlags : unsigned { CheckTextRight = 1u << 0 };  // text right-aligned in its box
 enum TrackBarFlags : unsigned { TrackTicks = 1u << 0 };
 enum PictureControlFlags : unsigned { PictureSunken = 1u << 0 };  // 2-pixel sunken border
@@ -318,6 +325,9 @@ void shuffle(void* array, std::size_t elementSize, std::size_t first, std::size_
 int initialiseSprites();  // nonzero on success
 // Creates the drawing surface as a child area of the window at that client position.
 int openScreen(NativeHandle parentWindow, int x, int y, int width, int height);
+// The name assistive technology reads for the surface; applies to the surfaces
+// opened after the call.
+void setScreenName(std::string_view name);
 int screenExists();
 int closeScreen();
 // Hands the back buffer to the back end, which shows it.

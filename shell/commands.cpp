@@ -68,6 +68,12 @@ int DispatchCommand() {
     case ids::CommandF1: OpenHelpDocument(); break;
     case ids::CommandEscape: HideGame(); break;
     case ids::CommandQuit: ConfirmQuit(); break;
+    case ids::CommandLeft:
+    case ids::CommandRight:
+    case ids::CommandUp:
+    case ids::CommandDown:
+    case ids::CommandRemove:
+    case ids::CommandUndo: PlayKey(media::eventObject()); break;
     default: break;
   }
   return 0;

@@ -16,16 +16,6 @@ constexpr int RepaintSettleMs = 8;
 
 bool Playing() { return App.GameState == Running; }
 
-// Removes the hovered cell's group when it has a neighbour of its own colour.
-void ClickField() {
-  const int t = TileSize();
-  if (t <= 0) return;  // a board without tile sprites cannot be played
-  App.FieldColumns = ids::FieldWidth / t;
-  App.FieldRows = ids::FieldHeight / t;
-  App.Marks.reset(App.FieldColumns, App.FieldRows);
-  if (FindRegion(App.HoverCell.column, App.HoverCell.row, App.Marks)) ApplyMove(App.Marks);
-}
-
 void HandleTimer() {
   switch (media::eventTimer()) {
     case ids::BannerTimer: EndGame(0); break;
@@ -39,6 +29,17 @@ void ShowHiddenGame() {
   media::hideWindow(ids::MainWindow, 0);
 }
 
+}  // namespace
+
+void PlayHoveredCell() {
+  const int t = TileSize();
+  if (t <= 0) return;  // a board without tile sprites cannot be played
+  App.FieldColumns = ids::FieldWidth / t;
+  App.FieldRows = ids::FieldHeight / t;
+  App.Marks.reset(App.FieldColumns, App.FieldRows);
+  if (FindRegion(App.HoverCell.column, App.HoverCell.row, App.Marks)) ApplyMove(App.Marks);
+}
+
 // Clicks can pile up while a handler runs; each is taken when its turn comes,
 // and by then the control may have gone: Undo hidden by the undo before it,
 // Pause by the end of the game, the whole window by Escape. Such a click is
@@ -49,11 +50,12 @@ bool ControlStillThere(int control) {
          !media::windowHidden(window) && !media::windowDisabled(window);
 }
 
-}  // namespace
-
 int TrackHover() {
   const Cell cell = CellUnderPointer();
-  if (cell.column != App.HoverCell.column || cell.row != App.HoverCell.row) {
+  // A mouse move takes the highlight back from the arrow keys.
+  const bool fromKeys = App.HoverFromKeys;
+  App.HoverFromKeys = false;
+  if (fromKeys || cell.column != App.HoverCell.column || cell.row != App.HoverCell.row) {
     App.HoverCell = cell;
     RedrawField();
   }
@@ -99,7 +101,7 @@ void RunMainLoopPass() {
     TrackHover();
   } else if (event == media::EventLeftClick && Playing() && App.HoverCell.column >= 0 &&
              BoardValueAt(App.HoverCell) > 0) {
-    ClickField();
+    PlayHoveredCell();
   } else if (event == media::EventTimer) {
     HandleTimer();
   } else if (event == media::EventMenu) {

@@ -9,12 +9,14 @@
 namespace {
 
 constexpr const char* MainWindowTitle = "Free Mirel ! v4";
+constexpr const char* PlayFieldName = "Play field";
 constexpr int StatusTextBlue = 0xFF0000;  // RGB (0, 0, 255) as red + green*256 + blue*65536
 constexpr std::intptr_t HookAnswered = 1;
 
 struct PictureButtonPlace {
   int control, x, y, image;
   unsigned flags;
+  const char* name;  // for assistive technology; the face shows the same word
 };
 struct StatusFieldPlace {
   int control, x, width;
@@ -38,13 +40,18 @@ int OpenMainWindow(int x, int y, int width, int height) {
                     media::WindowCaption | media::WindowMinimiseBox | media::WindowCentreScreen, nullptr);
 
   const PictureButtonPlace buttons[] = {
-      {ids::PauseButton, 39, 376, App.PauseImage, media::PictureToggle},
-      {ids::UndoButton, 156, 376, App.UndoImage, 0},
-      {ids::NewButton, 39, 428, App.NewImage, 0},
-      {ids::QuitButton, 156, 428, App.QuitImage, 0},
+      {ids::PauseButton, 39, 376, App.PauseImage, media::PictureToggle, "Pause"},
+      {ids::UndoButton, 156, 376, App.UndoImage, 0, "Undo"},
+      {ids::NewButton, 39, 428, App.NewImage, 0, "New"},
+      {ids::QuitButton, 156, 428, App.QuitImage, 0, "Quit"},
   };
-  for (const PictureButtonPlace& b : buttons)
-    media::createPictureButton(b.control, b.x, b.y, ButtonWidth, ButtonHeight, media::imageHandle(b.image), b.flags);
+  // The keys of keyboard play belong to the field: no button takes the focus.
+  for (const PictureButtonPlace& b : buttons) {
+    media::createPictureButton(b.control, b.x, b.y, ButtonWidth, ButtonHeight, media::imageHandle(b.image),
+                               b.flags | media::PictureNoFocus);
+    media::setControlText(b.control, b.name);
+  }
+  media::setScreenName(PlayFieldName);
 
   // The placeholders are blanked by start-up before the window is first painted.
   const StatusFieldPlace fields[] = {

@@ -20,6 +20,13 @@ std::intptr_t StatusColourHook(int window, media::NativeMessage& message);
 [[noreturn]] void RunMainLoop();
 void RunMainLoopPass();  // one pass of the loop: wait at most 15 ms, handle one event
 int TrackHover();
+// Removes the hovered cell's group when it has a neighbour of its own colour.
+void PlayHoveredCell();
+// A control event's control can still be clicked: shown and enabled, in a
+// shown and enabled window.
+bool ControlStillThere(int control);
+// Keyboard play: an arrow, Space/Enter or Ctrl+Z command while a game runs.
+void PlayKey(int command);
 int DispatchCommand();
 int DispatchOtherEvent(int event);
 int RepaintWindow();

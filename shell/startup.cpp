@@ -98,6 +98,13 @@ void AddShortcuts() {
   media::addKeyboardShortcut(ids::MainWindow, media::KeyEscape, ids::CommandEscape);
   media::addKeyboardShortcut(ids::MainWindow, media::KeyCtrlQ, ids::CommandQuit);
   media::addKeyboardShortcut(ids::MainWindow, media::KeyF1, ids::CommandF1);
+  media::addKeyboardShortcut(ids::MainWindow, media::KeyLeft, ids::CommandLeft);
+  media::addKeyboardShortcut(ids::MainWindow, media::KeyRight, ids::CommandRight);
+  media::addKeyboardShortcut(ids::MainWindow, media::KeyUp, ids::CommandUp);
+  media::addKeyboardShortcut(ids::MainWindow, media::KeyDown, ids::CommandDown);
+  media::addKeyboardShortcut(ids::MainWindow, media::KeySpace, ids::CommandRemove);
+  media::addKeyboardShortcut(ids::MainWindow, media::KeyEnter, ids::CommandRemove);
+  media::addKeyboardShortcut(ids::MainWindow, media::KeyCtrlZ, ids::CommandUndo);
 }
 
 void CreateToolbar() {

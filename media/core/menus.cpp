@@ -187,7 +187,7 @@ int removeTrayIcon(int number) {
 
 int addKeyboardShortcut(int window, int key, int menuItem) {
   WindowRecord* record = core::findWindow(window);
-  if (!record || key < KeyEscape || key > KeyF1) return 0;
+  if (!record || key < KeyEscape || key > KeyCtrlZ) return 0;
   return backend::addShortcut(*record, key, menuItem) ? 1 : 0;
 }
 

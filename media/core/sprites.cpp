@@ -24,6 +24,7 @@ bool spritesReady = false;
 int defaultKey = 0;
 ScreenRecord screen;
 bool screenOpen = false;
+std::string screenName;
 core::Surface backBuffer;
 
 std::uint32_t keyAsArgb(int colour) {
@@ -86,6 +87,7 @@ int openScreen(NativeHandle parentWindow, int x, int y, int width, int height) {
   screen = ScreenRecord{};
   screen.window = parent->number;
   screen.rect = {x, y, width, height};
+  screen.name = screenName;
   if (!backend::createScreen(screen, *parent)) return 0;
   backBuffer.width = width;
   backBuffer.height = height;
@@ -94,6 +96,8 @@ int openScreen(NativeHandle parentWindow, int x, int y, int width, int height) {
   screenOpen = true;
   return 1;
 }
+
+void setScreenName(std::string_view name) { screenName = name; }
 
 int screenExists() { return screenOpen ? 1 : 0; }
 

@@ -123,6 +123,8 @@ QWidget* makeWidget(const ControlRecord& control, QWidget* parent) {
     case ControlPictureButton: {
       auto* button = new PictureButton(number, parent);
       button->setCheckable(control.flags & PictureToggle);
+      // A focused button would take Space or Enter meant for the window's shortcuts.
+      if (control.flags & PictureNoFocus) button->setFocusPolicy(Qt::NoFocus);
       return makeCheckable(button, number);
     }
     case ControlCheckBox: {
@@ -191,6 +193,7 @@ void applyKindProperties(const ControlRecord& control, QWidget& widget) {
     case ControlPictureButton: {
       auto& button = static_cast<QAbstractButton&>(widget);
       if (button.isCheckable()) button.setChecked(control.state != 0);
+      button.setAccessibleName(text);  // the face shows the word; the text names it
       break;
     }
     case ControlTrackBar: {

@@ -169,6 +169,9 @@ void updateToolbar(ToolbarRecord& toolbar) {
     if (!button.disabled) icon.addPixmap(qt::pixmapOf(button.picture), QIcon::Disabled);
     actions[static_cast<qsizetype>(i)]->setIcon(icon);
     actions[static_cast<qsizetype>(i)]->setToolTip(QString::fromStdString(button.toolTip));
+    // An icon-only button has no text: its tool tip names it.
+    if (QWidget* face = widget->widgetForAction(actions[static_cast<qsizetype>(i)]))
+      face->setAccessibleName(QString::fromStdString(button.toolTip));
     actions[static_cast<qsizetype>(i)]->setEnabled(!button.disabled);
   }
   qt::sizeButtons(toolbar, *widget);

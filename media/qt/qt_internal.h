@@ -7,6 +7,7 @@
 #pragma once
 
 #include <QColor>
+#include <QKeySequence>
 #include <QPixmap>
 #include <QWidget>
 
@@ -61,7 +62,9 @@ QWidget* containerWidget(const ControlRecord& control);
 // the test driver puts it in place of the default device.
 const core::SoundOutput& openAlLoopbackOutput();
 
-// The key sequence of a layer key code (KeyEscape, KeyCtrlQ ...); empty when unknown.
+// The key sequences of a layer key code (KeyEscape, KeyCtrlQ ...), the main one
+// first; empty when unknown.
+QList<QKeySequence> shortcutSequences(int key);
 QKeySequence shortcutSequence(int key);
 
 }  // namespace media::qt

@@ -11,6 +11,7 @@ bool createScreen(ScreenRecord& screen, WindowRecord& parent) {
   if (!window || screen.rect.width <= 0 || screen.rect.height <= 0) return false;
   auto* surface = new qt::SurfaceWidget(window, screen.rect.width, screen.rect.height);
   surface->setGeometry(screen.rect.x, screen.rect.y, screen.rect.width, screen.rect.height);
+  surface->setAccessibleName(QString::fromStdString(screen.name));
   surface->show();
   qt::trackNative(surface, screen.native);
   return true;

@@ -17,14 +17,23 @@ WindowWidget* windowWidget(int window) {
   return record ? windowWidget(*record) : nullptr;
 }
 
-QKeySequence shortcutSequence(int key) {
+QList<QKeySequence> shortcutSequences(int key) {
   switch (key) {
-    case KeyEscape: return QKeySequence(Qt::Key_Escape);
-    case KeyCtrlQ: return QKeySequence(Qt::CTRL | Qt::Key_Q);
-    case KeyF1: return QKeySequence(Qt::Key_F1);
-    default: return QKeySequence();
+    case KeyEscape: return {QKeySequence(Qt::Key_Escape)};
+    case KeyCtrlQ: return {QKeySequence(Qt::CTRL | Qt::Key_Q)};
+    case KeyF1: return {QKeySequence(Qt::Key_F1)};
+    case KeyLeft: return {QKeySequence(Qt::Key_Left)};
+    case KeyRight: return {QKeySequence(Qt::Key_Right)};
+    case KeyUp: return {QKeySequence(Qt::Key_Up)};
+    case KeyDown: return {QKeySequence(Qt::Key_Down)};
+    case KeySpace: return {QKeySequence(Qt::Key_Space)};
+    case KeyEnter: return {QKeySequence(Qt::Key_Return), QKeySequence(Qt::KeypadModifier | Qt::Key_Enter)};
+    case KeyCtrlZ: return {QKeySequence(Qt::CTRL | Qt::Key_Z)};
+    default: return {};
   }
 }
+
+QKeySequence shortcutSequence(int key) { return shortcutSequences(key).value(0); }
 
 // Applies the record's disabled state to the window and then to the windows it
 // owns: Qt passes a disabled state on to owned windows, the layer does not (a
@@ -135,7 +144,7 @@ bool addShortcut(WindowRecord& window, int key, int menuItem) {
   for (QAction* action : widget->actions())
     if (action->shortcut() == sequence) delete action;
   auto* action = new QAction(widget);
-  action->setShortcut(sequence);
+  action->setShortcuts(qt::shortcutSequences(key));
   action->setShortcutContext(Qt::WindowShortcut);
   const int number = window.number;
   QObject::connect(action, &QAction::triggered, [number, menuItem] { qt::post(EventMenu, number, menuItem); });

@@ -98,6 +98,19 @@ TEST_F(Events, ACloseRequestIsAnEventAndTheWindowStaysOpen) {
   EXPECT_TRUE(media::windowExists(MainWindow));
 }
 
+// The keys of keyboard play are shortcuts like the others; a code past them is refused.
+TEST_F(Events, EveryShortcutKeyRaisesItsOwnMenuEvent) {
+  for (int key = media::KeyEscape; key <= media::KeyCtrlZ; ++key)
+    ASSERT_EQ(media::addKeyboardShortcut(MainWindow, key, 100 + key), 1) << key;
+  for (int key = media::KeyEscape; key <= media::KeyCtrlZ; ++key) {
+    ASSERT_EQ(mt::pressShortcut(MainWindow, key), 1) << key;
+    ASSERT_TRUE(awaitEvent(media::EventMenu));
+    EXPECT_EQ(media::eventObject(), 100 + key);
+  }
+  EXPECT_EQ(media::addKeyboardShortcut(MainWindow, media::KeyCtrlZ + 1, 99), 0);
+  EXPECT_EQ(media::addKeyboardShortcut(MainWindow, 0, 99), 0);
+}
+
 TEST_F(Events, ShortcutsMenusAndToolbarButtonsRaiseMenuEventsWithTheirItem) {
   ASSERT_EQ(media::addKeyboardShortcut(MainWindow, media::KeyCtrlQ, 42), 1);
   ASSERT_EQ(mt::pressShortcut(MainWindow, media::KeyCtrlQ), 1);

@@ -24,7 +24,6 @@
 #include "media/backend.h"
 #include "media/media.h"
 #include "shell/shell.h"
-#include "tests/support/files.h"
 #include "tests/support/game_scene.h"
 #include "tests/support/records.h"
 
@@ -87,10 +86,7 @@ void expectTextsFit(int window) {
 class TextFit : public ::testing::Test {
  protected:
   void SetUp() override {
-    test_support::writeFile(ids::ConfigFileName, Config);
-    App = AppState{};
-    StartUpSteps();
-    App.GameState = NoGame;
+    test_support::startUp(Config);
     ASSERT_TRUE(media::windowExists(ids::MainWindow));
   }
   test_support::GameScene scene_;

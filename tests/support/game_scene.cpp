@@ -5,6 +5,8 @@
 #include "common/ids.h"
 #include "media/media.h"
 #include "settings/config_file.h"
+#include "shell/shell.h"
+#include "tests/support/files.h"
 
 namespace test_support {
 
@@ -20,6 +22,13 @@ bool openBareMainWindow() {
   App = AppState{};
   return media::openWindow(ids::MainWindow, 0, 0, 620, 544, "Free Mirel ! v4",
                            media::WindowCaption | media::WindowCentreScreen, nullptr) != 0;
+}
+
+void startUp(std::optional<std::string_view> config) {
+  if (config) writeFile(ids::ConfigFileName, *config);
+  App = AppState{};
+  StartUpSteps();
+  App.GameState = NoGame;
 }
 
 }  // namespace test_support

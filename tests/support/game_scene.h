@@ -5,6 +5,7 @@
 // released. It works with either media back end.
 #pragma once
 
+#include <optional>
 #include <string_view>
 
 #include "tests/support/scratch_dir.h"
@@ -23,5 +24,12 @@ class GameScene : public ScratchDir {
 // the owner of the dialogs (620 x 544, its caption only). False when the
 // window did not open.
 bool openBareMainWindow();
+
+// Resets the application record and runs the real start-up steps in the
+// working directory, then sets no game, as StartUp does before its loop. With
+// config, config.ini is first written with exactly those bytes. On the
+// headless back end use startGame (headless_game.h), which also guards the
+// exit of a failed start-up.
+void startUp(std::optional<std::string_view> config = std::nullopt);
 
 }  // namespace test_support

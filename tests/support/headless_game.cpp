@@ -1,6 +1,8 @@
 // Starting and driving the game on the headless back end; see headless_game.h.
 #include "tests/support/headless_game.h"
 
+#include "tests/support/game_scene.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -10,11 +12,9 @@
 
 #include "common/app_state.h"
 #include "common/common.h"
-#include "common/ids.h"
 #include "media/headless/headless.h"
 #include "media/media.h"
 #include "shell/shell.h"
-#include "tests/support/files.h"
 #include "tests/support/platform.h"
 
 namespace test_support {
@@ -35,12 +35,9 @@ void FailExitDuringStartUp() {
 void startGame(std::optional<std::string_view> config) {
   static const bool guarded = std::atexit(FailExitDuringStartUp) == 0;
   (void)guarded;
-  if (config) writeFile(ids::ConfigFileName, *config);
-  App = AppState{};
   startingUp = true;
-  StartUpSteps();
+  startUp(config);
   startingUp = false;
-  App.GameState = NoGame;
 }
 
 void throwWhenProgramEnds() {

@@ -146,9 +146,10 @@ class Desktop:
                 int(info["Width"]), int(info["Height"]))
 
     def press(self, wid, keys):
+        """Focuses the window and presses the keys, given as one text: "ctrl+q", or "Left Left space" in turn."""
         self.run("xdotool", "windowfocus", "--sync", wid)
         time.sleep(0.2)
-        self.run("xdotool", "key", "--clearmodifiers", keys)
+        self.run("xdotool", "key", "--clearmodifiers", "--delay", "60", *keys.split())
 
     def move(self, x, y):
         # No --sync: it waits for ever when the pointer is there already.

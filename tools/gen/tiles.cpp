@@ -1,8 +1,10 @@
-// The tiles: seven bevelled colours, each with a quiet emblem of its own so
-// that every pair can be told apart without colour, and the hover frame.
+// The tiles: seven bevelled colours whose lightness sets them apart as well as
+// their hue, each with an emblem of its own at 3:1 against its face, so that
+// every pair can be told apart without colour; and the hover frame.
 #include "art.h"
 #include "draw.h"
 
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
 
@@ -10,21 +12,70 @@ namespace gen {
 namespace {
 
 struct TileLook {
-  unsigned colour;
+  unsigned hue;      // the colour a player names
+  double lightness;  // CIELAB L* of the face: the kinds stay apart in grey too
   enum Emblem { Dot, Ring, Diamond, Cross, Square, Triangle, Star } emblem;
 };
-// Kinds 1..7: blue, dark grey, green, silver, violet, red, gold.
+// Kinds 1..7: blue, dark grey, green, silver, violet, red, gold. Their faces
+// lie 11 L* apart, so red-green colour blindness and grey keep them apart.
 constexpr TileLook Looks[7] = {
-    {0x2f6ad8, TileLook::Dot},    {0x4b4f58, TileLook::Ring},   {0x2f9e45, TileLook::Diamond},
-    {0xb8c0cb, TileLook::Cross},  {0x8748c8, TileLook::Square}, {0xd3363c, TileLook::Triangle},
-    {0xe2ac24, TileLook::Star},
+    {0x1f5fe0, 35, TileLook::Dot},    {0x40444c, 22, TileLook::Ring},   {0x2fa845, 69, TileLook::Diamond},
+    {0xc8ced8, 91, TileLook::Cross},  {0x9a5ce0, 58, TileLook::Square}, {0xd83030, 47, TileLook::Triangle},
+    {0xe8b020, 80, TileLook::Star},
 };
+// The lightness of the edge band that the hover frame's light band covers:
+// darker than the face on all but the darkest kind, and at most L* 53 on the
+// lightest, so the frame's white band stands out by more than 3:1 wherever it
+// lies; it follows the face's lightness, which keeps the kinds apart there too.
+double edgeLightness(double face) { return 17 + 0.4 * face; }
+// The emblem's contrast with its face (3:1 and some room for the gradient).
+constexpr double EmblemContrast = 3.6;
+
+double channelToLinear(double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); }
+double channelToSrgb(double c) { return c <= 0.0031308 ? 12.92 * c : 1.055 * std::pow(c, 1 / 2.4) - 0.055; }
+
+double luminanceOf(Colour c) {
+  return 0.2126 * channelToLinear(c.r) + 0.7152 * channelToLinear(c.g) + 0.0722 * channelToLinear(c.b);
+}
+
+double luminanceAt(double lightness) {
+  const double f = (lightness + 16) / 116;
+  return f > 6.0 / 29 ? f * f * f : (lightness / 903.3);
+}
+
+// The hue at a luminance: its linear channels scaled, and where that would
+// overflow, mixed towards white (found by bisection).
+Colour atLuminance(Colour hue, double y) {
+  const double r = channelToLinear(hue.r), g = channelToLinear(hue.g), b = channelToLinear(hue.b);
+  const auto colourAt = [&](double scale, double white) {
+    const auto one = [&](double c) { return channelToSrgb(std::min(1.0, c * scale) * (1 - white) + white); };
+    return Colour{one(r), one(g), one(b)};
+  };
+  const double scale = y / luminanceOf(hue);
+  if (std::max({r, g, b}) * scale <= 1) return colourAt(scale, 0);
+  double low = 0, high = 1;
+  for (int i = 0; i < 40; ++i) {
+    const double mid = (low + high) / 2;
+    (luminanceOf(colourAt(scale, mid)) < y ? low : high) = mid;
+  }
+  return colourAt(scale, high);
+}
+
+Colour atLightness(Colour hue, double lightness) { return atLuminance(hue, luminanceAt(std::clamp(lightness, 2.0, 98.0))); }
+
+// A dark emblem on a light face, a light one on a dark face.
+Colour emblemColour(Colour hue, double faceLightness) {
+  const double face = luminanceAt(faceLightness);
+  const double dark = (face + 0.05) / EmblemContrast - 0.05;
+  const double light = (face + 0.05) * EmblemContrast - 0.05;
+  return dark >= 0.004 ? atLuminance(hue, dark) : atLuminance(hue, std::min(light, 0.98));
+}
 
 void emblemPath(cairo_t* cr, TileLook::Emblem e, double c, double r) {
   cairo_new_path(cr);
   switch (e) {
     case TileLook::Dot:
-      cairo_arc(cr, c, c, r * 0.55, 0, 2 * M_PI);
+      cairo_arc(cr, c, c, r * 0.65, 0, 2 * M_PI);
       break;
     case TileLook::Ring:
       cairo_arc(cr, c, c, r * 0.8, 0, 2 * M_PI);
@@ -77,57 +128,49 @@ void outline(cairo_t* cr, int size) {
     cairo_rectangle(cr, 0, 0, size, size);
 }
 
-// Light top-left and dark bottom-right bands of width b inside the outline.
-void bevel(cairo_t* cr, int s, double b, Colour light, Colour dark) {
+// Light top-left and dark bottom-right bands from the inset i to i + w inside
+// the outline.
+void bevel(cairo_t* cr, int s, double i, double w, Colour light, Colour dark) {
   cairo_save(cr);
   outline(cr, s);
   cairo_clip(cr);
-  // Both bands share the inner diagonal; they differ in the corner they fill.
-  for (const double corner : {0, s}) {
-    setColour(cr, corner == 0 ? light : dark);
+  // Both bands share the diagonal; they differ in the corner they fill.
+  const double o = s - i, b = w;
+  for (const bool topLeft : {true, false}) {
+    setColour(cr, topLeft ? light : dark);
+    const double corner = topLeft ? i : o;
     cairo_move_to(cr, corner, corner);
-    cairo_line_to(cr, s, 0);
-    cairo_line_to(cr, s - b, b);
-    cairo_line_to(cr, b, s - b);
-    cairo_line_to(cr, 0, s);
+    cairo_line_to(cr, o, i);
+    cairo_line_to(cr, o - b, i + b);
+    cairo_line_to(cr, i + b, o - b);
+    cairo_line_to(cr, i, o);
     cairo_close_path(cr);
     cairo_fill(cr);
   }
   cairo_restore(cr);
 }
 
+// A dark rim, the edge band, a one-pixel bevel line and the face with its
+// emblem; every lightness follows the face's.
 Raster colourTile(int s, const TileLook& look) {
   Canvas cv(s, s);
   cairo_t* cr = cv.cr;
-  const Colour base = hex(look.colour);
-  const double b = s == 36 ? 4 : 3;
-  bevel(cr, s, b, lighter(base, 0.45), darker(base, 0.45));
+  const Colour hue = hex(look.hue);
+  const double l = look.lightness, b = s == 36 ? 4 : 3;
+  const double edge = edgeLightness(l);
+  outline(cr, s);
+  setColour(cr, atLightness(hue, edge - 22));
+  cairo_fill(cr);
+  bevel(cr, s, 1, b - 2, atLightness(hue, edge), atLightness(hue, edge - 14));
+  bevel(cr, s, b - 1, 1, atLightness(hue, l + 14), atLightness(hue, l - 14));
   // The face: a soft gradient, lighter at the top.
   cairo_rectangle(cr, b, b, s - 2 * b, s - 2 * b);
-  fillVertical(cr, b, s - b, lighter(base, 0.12), darker(base, 0.1));
-  // The emblem, pressed into the face: a light lower-right rim and a darker fill.
-  const double c = s / 2.0, r = s == 36 ? 9 : 6.8;
-  cairo_save(cr);
-  cairo_translate(cr, 0.8, 0.8);
+  fillVertical(cr, b, s - b, atLightness(hue, l + 3), atLightness(hue, l - 3));
+  const double c = s / 2.0, r = s == 36 ? 10 : 7.6;
   emblemPath(cr, look.emblem, c, r);
   cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
-  setColour(cr, lighter(base, 0.35), 0.9);
+  setColour(cr, emblemColour(hue, l));
   cairo_fill(cr);
-  cairo_restore(cr);
-  emblemPath(cr, look.emblem, c, r);
-  cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
-  setColour(cr, darker(base, 0.3), 0.95);
-  cairo_fill(cr);
-  // A thin dark rim separates neighbouring tiles.
-  outline(cr, s);
-  cairo_set_line_width(cr, 1);
-  setColour(cr, darker(base, 0.6), 0.5);
-  cairo_new_path(cr);
-  if (s == 24)
-    roundedRect(cr, 0.5, 0.5, s - 1, s - 1, 2.8);
-  else
-    cairo_rectangle(cr, 0.5, 0.5, s - 1, s - 1);
-  cairo_stroke(cr);
   return cv.raster();
 }
 
@@ -136,7 +179,9 @@ Raster colourTile(int s, const TileLook& look) {
 Raster hoverFrame(int s) {
   Raster r(s, s);
   const int b = s == 36 ? 4 : 3;
-  const Rgba outer{58, 60, 66, 255}, light{220, 223, 228, 255}, mid{160, 164, 172, 255}, dark{96, 99, 106, 255};
+  // The light band is white: every tile's edge beneath it stays dark enough
+  // for 3:1 (edgeLightness).
+  const Rgba outer{58, 60, 66, 255}, light{255, 255, 255, 255}, mid{160, 164, 172, 255}, dark{96, 99, 106, 255};
   for (int y = 0; y < s; ++y)
     for (int x = 0; x < s; ++x) {
       const int d = std::min(std::min(x, y), std::min(s - 1 - x, s - 1 - y));

@@ -223,6 +223,20 @@ TEST_F(WindowsOnQt, ShortcutsAreWindowWideActionsAndTheLastOneForAKeyWins) {
   EXPECT_EQ(testing::pressShortcut(0, KeyF1), 0) << "F1 was never registered";
 }
 
+TEST_F(WindowsOnQt, EnterIsBothEnterKeysAndTheArrowsAreTheArrowKeys) {
+  ASSERT_EQ(openWindow(0, 0, 0, 200, 100, "Keys", WindowCaption, nullptr), 1);
+  ASSERT_EQ(addKeyboardShortcut(0, KeyEnter, 1007), 1);
+  ASSERT_EQ(addKeyboardShortcut(0, KeyLeft, 1003), 1);
+  ASSERT_EQ(addKeyboardShortcut(0, KeyCtrlZ, 1008), 1);
+  QList<QKeySequence> keys;
+  for (QAction* action : windowWidgetOf(0)->actions()) keys += action->shortcuts();
+  EXPECT_TRUE(keys.contains(QKeySequence(Qt::Key_Return)));
+  EXPECT_TRUE(keys.contains(QKeySequence(Qt::KeypadModifier | Qt::Key_Enter)));
+  EXPECT_TRUE(keys.contains(QKeySequence(Qt::Key_Left)));
+  EXPECT_TRUE(keys.contains(QKeySequence(Qt::CTRL | Qt::Key_Z)));
+  EXPECT_EQ(keys.size(), 4);
+}
+
 }  // namespace
 }  // namespace media::qt::test
 
