@@ -120,7 +120,10 @@ void imageFreed(const Image& image);
 // Drawing surface
 bool createScreen(ScreenRecord& screen, WindowRecord& parent);
 void destroyScreen(ScreenRecord& screen);
-// pixels: width x height ARGB32 of the back buffer, valid during the call.
+// pixels: width x height ARGB32 of the back buffer, every pixel opaque. It
+// stays at that address, changed by nothing but the core's draws, until
+// destroyScreen, so a back end may show it in place instead of copying it;
+// screen.changed says which part needs showing anew.
 void presentFrame(ScreenRecord& screen, const std::uint32_t* pixels, int width, int height);
 
 // Sound: the back end's output (media/core/sound_output.h), which

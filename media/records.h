@@ -121,6 +121,9 @@ struct ScreenRecord {
   Rect rect;        // client position and size in the parent
   std::string name;  // for assistive technology
   void* native = nullptr;
+  // At presentFrame: the part of the buffer that differs from the frame
+  // presented before (all of it at the first); empty when nothing does.
+  Rect changed;
 };
 
 }  // namespace media

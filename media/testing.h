@@ -70,6 +70,9 @@ Placement controlPlacement(int control);
 
 int presentedFrameCount();
 Frame lastPresentedFrame();
+// The part of the last presented frame the back end showed anew (all 0 when
+// nothing changed).
+Placement lastPresentedChange();
 
 // Renders frames of mono float samples of the sound output into samples;
 // returns 1, or 0 when the output does not render into memory (a speaker).

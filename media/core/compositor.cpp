@@ -1,6 +1,8 @@
 // Pixel loops of the compositor. Opaque draws copy whole rows; blended draws
 // mix src x a + dst x (255 - a), rounded, per channel. Both clip the picture to
-// the surface and draw nothing when it lies wholly outside.
+// the surface and draw nothing when it lies wholly outside. Rows are compared
+// before they are stored, so the changed box grows only by the rows that
+// really differ.
 #include "media/core/compositor.h"
 
 #include <algorithm>
@@ -10,12 +12,8 @@ namespace media::core {
 namespace {
 
 // The part of the picture inside the surface, in picture coordinates.
-struct Clip {
-  int left = 0, top = 0, right = 0, bottom = 0;
-  bool empty() const { return right <= left || bottom <= top; }
-};
-Clip clip(const Surface& surface, const DrawPixels& picture, int x, int y) {
-  Clip c;
+Box clip(const Surface& surface, const DrawPixels& picture, int x, int y) {
+  Box c;
   c.left = std::max(0, -x);
   c.top = std::max(0, -y);
   c.right = std::min(picture.width, surface.width - x);
@@ -32,45 +30,100 @@ inline std::uint32_t mix(std::uint32_t src, std::uint32_t dst, std::uint32_t a) 
   return 0xff000000u | channel(16) | channel(8) | channel(0);
 }
 
-// Copies rows of a width known when compiling, so the copy is inlined: tile
-// rows are short, and a call per row would cost more than the copy.
-template <std::size_t Bytes>
-void copyRows(std::uint32_t* dst, std::size_t dstStride, const std::uint32_t* src, std::size_t srcStride, int rows) {
-  for (int row = 0; row < rows; ++row, dst += dstStride, src += srcStride) std::memcpy(dst, src, Bytes);
+// Four pixels at a time, in the compiler's portable vector type: loads
+// through memcpy need no alignment.
+using Lanes = std::uint32_t __attribute__((vector_size(16)));
+
+// Stores a row where it differs; true when it did. Comparing first reads the
+// destination once and leaves an unchanged row unwritten. Inlined with the
+// width known at compile time for the tile sizes, so it unrolls whole.
+inline bool storeRow(std::uint32_t* __restrict dst, const std::uint32_t* __restrict src, int width) {
+  Lanes differs{};
+  int i = 0;
+#pragma GCC unroll 16
+  for (; i + 4 <= width; i += 4) {
+    Lanes was, now;
+    std::memcpy(&was, dst + i, sizeof was);
+    std::memcpy(&now, src + i, sizeof now);
+    differs |= was ^ now;
+  }
+  std::uint32_t rest = differs[0] | differs[1] | differs[2] | differs[3];
+  for (; i < width; ++i) rest |= dst[i] ^ src[i];
+  if (rest) std::memcpy(dst, src, std::size_t(width) * sizeof(std::uint32_t));
+  return rest != 0;
 }
 
-}  // namespace
+// Rows of a width known when compiling (the tile sizes), so the loop unrolls.
+// Adds the rows that changed, at their full width, to the surface's box.
+template <int Width>
+void storeRows(std::uint32_t* dst, std::size_t dstStride, const std::uint32_t* src, std::size_t srcStride, int rows,
+               int width, int x, int y, Box& changed) {
+  int first = rows, last = -1;
+  for (int row = 0; row < rows; ++row, dst += dstStride, src += srcStride)
+    if (storeRow(dst, src, Width ? Width : width)) {
+      first = std::min(first, row);
+      last = row;
+    }
+  if (last >= 0) changed.add({x, y + first, x + (Width ? Width : width), y + last + 1});
+}
 
-void drawOpaque(Surface& surface, const DrawPixels& picture, int x, int y) {
-  const Clip c = clip(surface, picture, x, y);
-  if (c.empty()) return;
+// Stores the picture's part c, placed at x, y.
+void store(Surface& surface, const DrawPixels& picture, int x, int y, const Box& c) {
   const int width = c.right - c.left, rows = c.bottom - c.top;
   std::uint32_t* dst = &surface.pixels[std::size_t(y + c.top) * surface.width + x + c.left];
   const std::uint32_t* src = &picture.opaque[std::size_t(c.top) * picture.width + c.left];
   const std::size_t dstStride = surface.width, srcStride = picture.width;
-  if (width == surface.width && width == picture.width) {  // a full-width picture: one block
-    std::memcpy(dst, src, std::size_t(width) * rows * sizeof(std::uint32_t));
+  const int left = x + c.left, top = y + c.top;
+  switch (width) {  // the tile sizes of the two levels
+    case 24: return storeRows<24>(dst, dstStride, src, srcStride, rows, width, left, top, surface.changed);
+    case 36: return storeRows<36>(dst, dstStride, src, srcStride, rows, width, left, top, surface.changed);
+    default: return storeRows<0>(dst, dstStride, src, srcStride, rows, width, left, top, surface.changed);
+  }
+}
+
+// The background's share of the surface rows top..bottom between left and
+// right, in surface coordinates.
+void storeBackground(Surface& surface, int left, int top, int right, int bottom) {
+  const int x = surface.backgroundX, y = surface.backgroundY;
+  const Box c{left - x, top - y, right - x, bottom - y};
+  if (!c.empty()) store(surface, *surface.background, x, y, c);
+}
+
+}  // namespace
+
+void Box::add(const Box& other) {
+  if (other.empty()) return;
+  if (empty()) {
+    *this = other;
     return;
   }
-  switch (width) {  // the tile sizes of the two levels
-    case 24:
-      return copyRows<24 * 4>(dst, dstStride, src, srcStride, rows);
-    case 36:
-      return copyRows<36 * 4>(dst, dstStride, src, srcStride, rows);
-    default:
-      for (int row = 0; row < rows; ++row, dst += dstStride, src += srcStride)
-        std::memcpy(dst, src, std::size_t(width) * sizeof(std::uint32_t));
+  left = std::min(left, other.left);
+  top = std::min(top, other.top);
+  right = std::max(right, other.right);
+  bottom = std::max(bottom, other.bottom);
+}
+
+void drawOpaque(Surface& surface, const std::shared_ptr<const DrawPixels>& picture, int x, int y) {
+  const Box c = clip(surface, *picture, x, y);
+  if (c.empty()) return;
+  if (c.right - c.left == surface.width && c.bottom - c.top == surface.height) {
+    // Covers everything drawn before: held back until settled.
+    surface.background = picture;
+    surface.backgroundX = x;
+    surface.backgroundY = y;
+    surface.covered.clear();
+    return;
   }
+  if (surface.background) surface.covered.push_back({x + c.left, y + c.top, x + c.right, y + c.bottom});
+  store(surface, *picture, x, y, c);
 }
 
 void drawBlended(Surface& surface, const DrawPixels& picture, int x, int y, int intensity) {
   intensity = std::clamp(intensity, 0, 255);
-  const Clip c = clip(surface, picture, x, y);
+  const Box c = clip(surface, picture, x, y);
   if (c.empty() || intensity == 0) return;
-  if (picture.allOpaque && intensity == 255) {
-    drawOpaque(surface, picture, x, y);
-    return;
-  }
+  settle(surface);  // blending reads what lies below
+  if (picture.allOpaque && intensity == 255) return store(surface, picture, x, y, c);
   for (int row = c.top; row < c.bottom; ++row) {
     const std::uint32_t* src = &picture.blendPixels()[std::size_t(row) * picture.width];
     std::uint32_t* dst = &surface.pixels[std::size_t(y + row) * surface.width + x];
@@ -78,9 +131,53 @@ void drawBlended(Surface& surface, const DrawPixels& picture, int x, int y, int 
       const std::uint32_t alpha = src[column] >> 24;
       const std::uint32_t a = intensity == 255 ? alpha : (alpha * intensity + 127) / 255;
       if (a == 0) continue;
-      dst[column] = a == 255 ? (src[column] | 0xff000000u) : mix(src[column], dst[column], a);
+      const std::uint32_t mixed = a == 255 ? (src[column] | 0xff000000u) : mix(src[column], dst[column], a);
+      if (mixed == dst[column]) continue;
+      dst[column] = mixed;
+      surface.changed.add({x + column, y + row, x + column + 1, y + row + 1});
     }
   }
+}
+
+void settle(Surface& surface) {
+  if (!surface.background) return;
+  // Bands of rows between the covered boxes' edges: within a band each box
+  // covers all rows or none, so the uncovered spans are the same in each row.
+  // Boxes on a grid share few edges: each is kept once, in order, as it comes.
+  static std::vector<int> edges;
+  static std::vector<std::vector<std::pair<int, int>>> bandSpans;  // covered columns per band
+  edges.assign({0, surface.height});
+  for (const Box& box : surface.covered)
+    for (int edge : {box.top, box.bottom}) {
+      const auto at = std::lower_bound(edges.begin(), edges.end(), edge);
+      if (at == edges.end() || *at != edge) edges.insert(at, edge);
+    }
+  const std::size_t bands = edges.size() - 1;
+  if (bandSpans.size() < bands) bandSpans.resize(bands);
+  for (std::size_t band = 0; band < bands; ++band) bandSpans[band].clear();
+  for (const Box& box : surface.covered) {
+    const auto first = std::lower_bound(edges.begin(), edges.end(), box.top) - edges.begin();
+    for (auto band = std::size_t(first); edges[band] < box.bottom; ++band) bandSpans[band].emplace_back(box.left, box.right);
+  }
+  for (std::size_t band = 0; band < bands; ++band) {
+    const int top = edges[band], bottom = edges[band + 1];
+    auto& spans = bandSpans[band];
+    std::sort(spans.begin(), spans.end());
+    int from = 0;  // the first column not known to be covered
+    for (const auto& [left, right] : spans) {
+      if (left > from) storeBackground(surface, from, top, left, bottom);
+      from = std::max(from, right);
+    }
+    if (from < surface.width) storeBackground(surface, from, top, surface.width, bottom);
+  }
+  surface.background.reset();
+  surface.covered.clear();
+}
+
+Box takeChanged(Surface& surface) {
+  const Box changed = surface.changed;
+  surface.changed = Box{};
+  return changed;
 }
 
 }  // namespace media::core

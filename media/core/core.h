@@ -62,9 +62,15 @@ void releaseSound();
 // may be a failure, ok false) handed over once; false when none was asked for.
 bool takeDecodedAhead(const void* data, std::size_t size, bool& ok, Image& out);
 void releaseDecodedAhead();  // waits for the helper thread and drops what is left
-// Pauses the output device while no sound plays, so an idle program does not
-// keep the mixer busy; playing a sound resumes it.
+// Called before each wait: once no sound has started and the pointer has not
+// moved for SoundQuietMs, the output may pause its device, so an idle program
+// does not keep the mixer busy. Until then the device stays ready, so a click
+// in a game does not wait for it to wake.
+constexpr std::int64_t SoundQuietMs = 5000;
 void pauseIdleSound();
+// The pointer moved: a click, and its sound, may follow; a resting output
+// wakes now rather than on the click's path.
+void wakeSound();
 void resetOptionGroup();  // the next option button starts a new group
 void setDefaultControlFont(int font);
 

@@ -61,7 +61,10 @@ int takeEvent() {
 
 }  // namespace
 
-void core::postEvent(const Event& event) { queue.push_back(event); }
+void core::postEvent(const Event& event) {
+  if (event.kind == EventMouseMove) core::wakeSound();
+  queue.push_back(event);
+}
 
 void core::forgetWindowEvents(int window) {
   std::erase_if(timers, [&](const Timer& t) { return t.window == window; });

@@ -19,6 +19,8 @@ struct Sound {
 core::Table<Sound> soundTable;
 const core::SoundOutput* chosenOutput = nullptr;  // set by a test driver
 const core::SoundOutput* output = nullptr;        // open between initialiseSound and releaseSound
+std::int64_t lastActiveMs = 0;  // the last play or pointer move
+bool resting = false;           // told to idle since then
 
 void applyVolume(const Sound& sound) { output->setGain(sound.voice, static_cast<float>(sound.volume) / 100.0f); }
 
@@ -39,6 +41,8 @@ int initialiseSound() {
   const core::SoundOutput* candidate = chosenOutput ? chosenOutput : backend::soundOutput();
   if (!candidate || !candidate->open()) return 0;
   output = candidate;
+  lastActiveMs = backend::clockMs();
+  resting = false;
   return 1;
 }
 
@@ -56,12 +60,23 @@ int loadSound(int number, const void* ogg, std::size_t size) {
 }
 
 void core::pauseIdleSound() {
-  if (output && output->idle) output->idle();
+  if (!output || !output->idle || backend::clockMs() - lastActiveMs < core::SoundQuietMs) return;
+  output->idle();
+  resting = true;
+}
+
+void core::wakeSound() {
+  lastActiveMs = backend::clockMs();
+  if (!output || !resting) return;
+  resting = false;
+  if (output->wake) output->wake();
 }
 
 int playSound(int number) {
   Sound* sound = soundTable.find(number);
   if (!sound) return 0;
+  lastActiveMs = backend::clockMs();
+  resting = false;
   output->start(sound->voice);
   backend::soundPlayed(number, sound->volume);
   return 1;

@@ -28,12 +28,16 @@ struct SoundOutput {
   void (*start)(int voice);
   // Applies at once, to a voice that is playing too.
   void (*setGain)(int voice, float gain);
-  // Called before each wait; a speaker output may pause while nothing plays.
-  // Null when there is nothing to do.
+  // Called before each wait after some quiet seconds (core::pauseIdleSound); a
+  // speaker output may pause while nothing plays. Null when there is nothing
+  // to do.
   void (*idle)();
   // The next frames of output into samples (mono float at RenderRate); null
   // for an output that goes to a speaker.
   void (*render)(float* samples, int frames);
+  // After idle: the player is active again, so a paused device resumes ahead
+  // of the next start. Null when there is nothing to do.
+  void (*wake)() = nullptr;
 };
 
 // Puts another output in place of the back end's, for a test driver; nullptr

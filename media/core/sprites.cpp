@@ -15,7 +15,8 @@ struct Sprite {
   bool keepAlpha = false;
   int keyColour = 0;  // 24-bit red + green*256 + blue*65536
   int width = 0, height = 0;  // display size
-  core::DrawPixels draw;
+  // Shared with a surface that holds it back as its background (compositor.h).
+  std::shared_ptr<const core::DrawPixels> draw;
 };
 
 core::Table<Sprite> spriteTable;
@@ -44,17 +45,14 @@ void prepare(Sprite& sprite) {
     effective = core::resized(effective, sprite.width, sprite.height);
     solid = core::resized(solid, sprite.width, sprite.height);
   }
-  sprite.draw.width = sprite.width;
-  sprite.draw.height = sprite.height;
-  sprite.draw.opaque = std::move(solid.pixels);
-  sprite.draw.blend = std::move(effective.pixels);
-  sprite.draw.allOpaque = true;
-  for (std::uint32_t p : sprite.draw.blend)
-    if (p >> 24 != 255) {
-      sprite.draw.allOpaque = false;
-      break;
-    }
-  if (sprite.draw.allOpaque) sprite.draw.blend = {};  // the same pixels as opaque
+  auto draw = std::make_shared<core::DrawPixels>();
+  draw->width = sprite.width;
+  draw->height = sprite.height;
+  draw->opaque = std::move(solid.pixels);
+  draw->blend = std::move(effective.pixels);
+  draw->allOpaque = std::all_of(draw->blend.begin(), draw->blend.end(), [](std::uint32_t p) { return p >> 24 == 255; });
+  if (draw->allOpaque) draw->blend = {};  // the same pixels as opaque
+  sprite.draw = std::move(draw);
 }
 
 void store(int number, Image picture, bool keepAlpha) {
@@ -94,6 +92,7 @@ int openScreen(NativeHandle parentWindow, int x, int y, int width, int height) {
   backBuffer.width = width;
   backBuffer.height = height;
   backBuffer.pixels.assign(std::size_t(width) * height, 0xff000000u);
+  backBuffer.changed = {0, 0, width, height};  // the first present shows all of it
   screenOpen = true;
   return 1;
 }
@@ -116,6 +115,11 @@ void core::closeScreenOf(int window) {
 
 int present() {
   if (!screenOpen) return 0;
+  core::settle(backBuffer);
+  const core::Box changed = core::takeChanged(backBuffer);
+  screen.changed = changed.empty() ? Rect{}
+                                   : Rect{changed.left, changed.top, changed.right - changed.left,
+                                          changed.bottom - changed.top};
   backend::presentFrame(screen, backBuffer.pixels.data(), backBuffer.width, backBuffer.height);
   return 1;
 }
@@ -126,6 +130,7 @@ int captureSprite(int number, int x, int y, int width, int height) {
   if (!screenOpen || picked < 0 || width <= 0 || height <= 0 || x < 0 || y < 0 || x + width > backBuffer.width ||
       y + height > backBuffer.height)
     return core::createResult(number, picked, false);
+  core::settle(backBuffer);
   Image picture;
   picture.width = width;
   picture.height = height;
@@ -162,7 +167,7 @@ int drawSprite(int number, int x, int y) {
 int drawSpriteBlended(int number, int x, int y, int intensity) {
   Sprite* sprite = spriteTable.find(number);
   if (!sprite || !screenOpen) return 0;
-  core::drawBlended(backBuffer, sprite->draw, x, y, intensity);
+  core::drawBlended(backBuffer, *sprite->draw, x, y, intensity);
   return 1;
 }
 

@@ -199,11 +199,23 @@ bool createScreen(ScreenRecord& screen, WindowRecord&) {
 }
 void destroyScreen(ScreenRecord&) { state().screen = nullptr; }
 
-void presentFrame(ScreenRecord&, const std::uint32_t* pixels, int width, int height) {
+// The kept frame takes only the changed rows, as a screen would; a frame of
+// another size is taken whole.
+void presentFrame(ScreenRecord& screen, const std::uint32_t* pixels, int width, int height) {
   ++state().frames;
-  state().lastFrame.width = width;
-  state().lastFrame.height = height;
-  state().lastFrame.pixels.assign(pixels, pixels + std::size_t(width) * height);
+  testing::Frame& kept = state().lastFrame;
+  state().lastChange = screen.changed;
+  if (kept.width != width || kept.height != height) {
+    kept.width = width;
+    kept.height = height;
+    kept.pixels.assign(pixels, pixels + std::size_t(width) * height);
+    return;
+  }
+  const Rect& changed = screen.changed;
+  for (int row = changed.y; row < changed.y + changed.height; ++row) {
+    const std::size_t start = std::size_t(row) * width + changed.x;
+    std::copy_n(pixels + start, changed.width, kept.pixels.begin() + static_cast<std::ptrdiff_t>(start));
+  }
 }
 
 // The software mixer renders into memory, where tests read the samples.

@@ -175,5 +175,9 @@ testing::Placement testing::controlPlacement(int control) {
 }
 int testing::presentedFrameCount() { return state().frames; }
 testing::Frame testing::lastPresentedFrame() { return state().lastFrame; }
+testing::Placement testing::lastPresentedChange() {
+  const Rect& r = state().lastChange;
+  return {r.x, r.y, r.width, r.height};
+}
 
 }  // namespace media

@@ -39,6 +39,7 @@ struct State {
   const ScreenRecord* screen = nullptr;
   int frames = 0;
   testing::Frame lastFrame;
+  Rect lastChange;  // the changed part of the last frame
 };
 
 State& state();

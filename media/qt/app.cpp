@@ -206,6 +206,7 @@ std::int64_t clockMs() {
 
 void waitNative(std::int64_t timeoutMs) {
   qt::posted = false;
+  qt::forgetPointer();
   QCoreApplication::processEvents(QEventLoop::AllEvents);
   if (qt::posted || timeoutMs == 0) return;
   QTimer& timer = qt::waitTimer();

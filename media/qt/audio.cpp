@@ -1,8 +1,9 @@
 // The Qt back end's sound output (media/core/sound_output.h): OpenAL Soft, one
 // buffer and one source per voice. The default device plays to the speaker,
-// and without one the game runs silent; the device is paused whenever no
-// sound plays (checked before each wait) and resumed by a play, so an idle
-// program does not keep OpenAL's mixer running. The loopback device
+// and without one the game runs silent; the device is paused after some quiet
+// seconds (core::pauseIdleSound) while no sound plays, so an idle program does
+// not keep OpenAL's mixer running, and resumed when the pointer moves (or, at
+// the latest, by a play), so a click does not wait for it. The loopback device
 // (ALC_SOFT_loopback), which the test driver puts in the default's place,
 // renders into memory instead: mono float at RenderRate without limiter or
 // HRTF, so rendered samples are the clip times its gain, nothing more.
@@ -162,8 +163,8 @@ void render(float* samples, int frames) {
   if (renderSamples) renderSamples(device, samples, frames);
 }
 
-constexpr core::SoundOutput speakerOutput{openDefault, close,  addVoice,      removeVoice,
-                                          start,       setGain, pauseWhenIdle, nullptr};
+constexpr core::SoundOutput speakerOutput{openDefault, close,   addVoice,      removeVoice,
+                                          start,       setGain, pauseWhenIdle, nullptr, resumeDevice};
 constexpr core::SoundOutput loopbackOutput{openLoopback, close, addVoice, removeVoice, start, setGain, nullptr, render};
 
 }  // namespace

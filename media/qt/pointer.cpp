@@ -3,6 +3,9 @@
 // a pointer on the last device pixel of a logical pixel reads as the next one.
 // On X the device position is asked of the server and divided down, rounding
 // towards the pixel the pointer is really in; elsewhere Qt's own answer stands.
+// The answer is kept until the pointer may have moved (a mouse event, the
+// next wait), so the game's two questions for x and y cost one query, and a
+// window's own motion event at one device pixel per pixel costs none.
 #include <QCursor>
 #include <QGuiApplication>
 #include <QWindow>
@@ -38,13 +41,30 @@ bool devicePointer(const QWidget& window, QPointF& device) {
 bool devicePointer(const QWidget&, QPointF&) { return false; }
 #endif
 
-}  // namespace
-
-QPoint pointerIn(const QWidget& window) {
+QPoint askPointer(const QWidget& window) {
   QPointF device;
   if (!devicePointer(window, device)) return window.mapFromGlobal(QCursor::pos());
   const qreal ratio = window.devicePixelRatioF();
   return QPoint(static_cast<int>(std::floor(device.x() / ratio)), static_cast<int>(std::floor(device.y() / ratio)));
+}
+
+struct KnownPointer {
+  const QWidget* window = nullptr;  // nullptr: nothing known
+  QPoint point;
+};
+KnownPointer known;
+
+}  // namespace
+
+void forgetPointer() { known = {}; }
+
+void notePointer(const QWidget& window, const QPointF& position) {
+  if (window.devicePixelRatioF() == 1.0) known = {&window, position.toPoint()};
+}
+
+QPoint pointerIn(const QWidget& window) {
+  if (known.window != &window) known = {&window, askPointer(window)};
+  return known.point;
 }
 
 }  // namespace media::qt

@@ -48,6 +48,11 @@ WindowWidget* windowWidget(const WindowRecord& window);
 WindowWidget* windowWidget(int window);
 // The logical client pixel of a top-level window the pointer is in (may lie outside it).
 QPoint pointerIn(const QWidget& window);
+// The pointer may have moved: the next pointerIn asks anew.
+void forgetPointer();
+// A motion event of the window at that position: pointerIn answers with it
+// where a logical pixel is one device pixel (elsewhere it stays forgotten).
+void notePointer(const QWidget& window, const QPointF& position);
 QWidget* controlWidget(int control);
 // The widget a control's children are placed in: the window, a tab page or the
 // scrolling area's inner widget.

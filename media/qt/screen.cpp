@@ -26,7 +26,8 @@ void destroyScreen(ScreenRecord& screen) {
 void presentFrame(ScreenRecord& screen, const std::uint32_t* pixels, int width, int height) {
   auto* surface = static_cast<qt::SurfaceWidget*>(screen.native);
   if (!surface) return;
-  surface->present(pixels, width, height);
+  const Rect& changed = screen.changed;
+  surface->present(pixels, width, height, QRect(changed.x, changed.y, changed.width, changed.height));
 }
 
 }  // namespace media::backend

@@ -1,8 +1,10 @@
 // Presenting the back buffer. The frame is drawn at whole-pixel scale without
 // smoothing, so at a device-pixel ratio of 2 every pixel becomes a sharp 2 x 2
-// block.
+// block. The image wraps the core's buffer, so a present copies nothing but
+// the changed rectangle into the window's backing store.
 #include "media/qt/surface_widget.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -17,23 +19,25 @@ SurfaceWidget::SurfaceWidget(QWidget* parent, int width, int height)
   setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void SurfaceWidget::present(const std::uint32_t* pixels, int width, int height) {
+void SurfaceWidget::present(const std::uint32_t* pixels, int width, int height, const QRect& changed) {
   if (!pixels || width <= 0 || height <= 0) return;
   ++presented_;
-  if (frame_.width() != width || frame_.height() != height) frame_ = QImage(width, height, QImage::Format_RGB32);
-  for (int y = 0; y < height; ++y) {
-    const std::uint32_t* from = pixels + static_cast<std::size_t>(y) * width;
-    auto* to = reinterpret_cast<std::uint32_t*>(frame_.scanLine(y));
-    // The surface is opaque: whatever alpha the buffer holds is not shown.
-    for (int x = 0; x < width; ++x) to[x] = from[x] | 0xFF000000u;
+  const auto* bits = reinterpret_cast<const uchar*>(pixels);
+  lastChange_ = changed;
+  if (frame_.constBits() != bits || frame_.width() != width || frame_.height() != height) {
+    // A const buffer: Qt reads it where it is and never writes to it.
+    frame_ = QImage(bits, width, height, qsizetype(width) * 4, QImage::Format_RGB32);
+    lastChange_ = frame_.rect();
   }
-  repaint();
+  if (!lastChange_.isEmpty()) repaint(lastChange_);
 }
 
-void SurfaceWidget::paintEvent(QPaintEvent*) {
+void SurfaceWidget::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-  painter.drawImage(rect(), frame_);
+  painter.setCompositionMode(QPainter::CompositionMode_Source);
+  const QRect area = event->rect();
+  painter.drawImage(area, frame_, area);
 }
 
 }  // namespace media::qt

@@ -13,10 +13,14 @@ namespace media::qt {
 class SurfaceWidget : public QWidget {
  public:
   SurfaceWidget(QWidget* parent, int width, int height);
-  // Copies width x height ARGB32 pixels and shows them at once.
-  void present(const std::uint32_t* pixels, int width, int height);
+  // Shows width x height opaque ARGB32 pixels, which stay at that address
+  // until the surface goes: they are shown in place, not copied, and only the
+  // changed rectangle is painted anew at once.
+  void present(const std::uint32_t* pixels, int width, int height, const QRect& changed);
   // How many frames the surface has been given since it was made.
   int presentedFrames() const { return presented_; }
+  // The rectangle the last present painted anew (empty when none).
+  QRect lastChange() const { return lastChange_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -24,6 +28,7 @@ class SurfaceWidget : public QWidget {
  private:
   QImage frame_;
   int presented_ = 0;
+  QRect lastChange_;
 };
 
 }  // namespace media::qt

@@ -25,6 +25,7 @@ class PointerWatcher : public QObject {
 
   bool eventFilter(QObject* watched, QEvent* event) override {
     const QEvent::Type type = event->type();
+    if (type == QEvent::MouseMove || type == QEvent::Enter || type == QEvent::Leave) forgetPointer();
     if ((type != QEvent::Enter && type != QEvent::Leave) || !watched->isWidgetType()) return false;
     auto* widget = static_cast<QWidget*>(watched);
     auto* window = dynamic_cast<WindowWidget*>(widget->window());
@@ -102,7 +103,8 @@ void WindowWidget::reportPointerMoved() {
 }
 
 void WindowWidget::mouseMoveEvent(QMouseEvent* event) {
-  lastPointer_ = QCursor::pos();
+  lastPointer_ = event->globalPosition().toPoint();
+  notePointer(*this, event->position());
   post(EventMouseMove, number_, -1);
   event->accept();
 }

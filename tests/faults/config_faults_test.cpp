@@ -114,6 +114,8 @@ class ConfigFault : public ::testing::Test {
     settle();
     EXPECT_EQ(App.GameState, Running);
     EXPECT_GT(media::testing::presentedFrameCount(), 0);
+    // Read before the clicks, which may end the game and hide the button.
+    pauseShownInTheGame = !media::controlHidden(ids::PauseButton);
     ClickEveryCell();
     advanceClock(3000);
     media::testing::pressShortcut(ids::MainWindow, media::KeyEscape);
@@ -139,6 +141,7 @@ class ConfigFault : public ::testing::Test {
 
   test_support::GameScene scene;
   int dialogWaits = 0;
+  bool pauseShownInTheGame = false;
 };
 
 TEST_F(ConfigFault, ReadOnlyFileIsPlayedAndLeftUntouched) {
@@ -147,7 +150,7 @@ TEST_F(ConfigFault, ReadOnlyFileIsPlayedAndLeftUntouched) {
   chmod(ConfigPath().c_str(), 0444);
   Start();
   PlaySession();
-  EXPECT_FALSE(media::controlHidden(ids::PauseButton)) << "the read-only file's tournament mode was not used";
+  EXPECT_TRUE(pauseShownInTheGame) << "the read-only file's tournament mode was not used";
   QuitAnsweringYes();
   EXPECT_EQ(readFile(ConfigPath()), original);
 }

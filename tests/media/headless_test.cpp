@@ -3,10 +3,13 @@
 // given resolution, the sound log, a machine without sound, the idle and
 // end-of-process hooks. Message boxes and documents are in the contract suite
 // (dialog_services_test.cpp).
+#include <algorithm>
 #include <stdexcept>
+#include <string>
 
 #include "contract.h"
 #include "media/backend.h"
+#include "media/core/sound_output.h"
 #include "media/headless/headless.h"
 #include "media/testing.h"
 
@@ -110,6 +113,49 @@ TEST_F(Headless, PlayedSoundsAreLoggedWithTheirVolume) {
   ASSERT_EQ(played.size(), 1u);
   EXPECT_EQ(played[0].number, 4);
   EXPECT_EQ(played[0].volume, 60);
+}
+
+// An output that notes when it is told to rest, to wake and to start.
+std::vector<std::string> outputCalls;
+constexpr media::core::SoundOutput notingOutput{
+    [] { return true; }, [] {}, [](const media::core::PcmClip&) { return 0; }, [](int) {},
+    [](int) { outputCalls.push_back("start"); }, [](int, float) {}, [] { outputCalls.push_back("idle"); },
+    nullptr, [] { outputCalls.push_back("wake"); }};
+
+// The speaker's device stays ready for some quiet seconds after a play or a
+// pointer move, then may rest; a pointer move wakes it before a click's play.
+TEST_F(Headless, TheSoundDeviceRestsOnlyAfterQuietSecondsAndWakesOnAPointerMove) {
+  outputCalls.clear();
+  media::core::setSoundOutput(&notingOutput);
+  ASSERT_EQ(media::initialiseSound(), 1);
+  const auto ogg = sineOgg(1, 22050, 0.1, 0.3, 500);
+  ASSERT_EQ(media::loadSound(4, ogg.data(), ogg.size()), 1);
+  auto waitFor = [](std::int64_t ms) {
+    for (const std::int64_t end = mh::now() + ms; mh::now() < end;) media::waitEvent(15);
+  };
+  auto idles = [] { return std::count(outputCalls.begin(), outputCalls.end(), "idle"); };
+
+  waitFor(media::core::SoundQuietMs - 100);
+  EXPECT_EQ(idles(), 0) << "still within the quiet seconds of the start";
+  waitFor(200);
+  EXPECT_GT(idles(), 0);
+
+  media::playSound(4);
+  EXPECT_EQ(outputCalls.back(), "start");
+  const auto afterPlay = idles();
+  waitFor(media::core::SoundQuietMs - 100);
+  EXPECT_EQ(idles(), afterPlay) << "a play keeps the device ready";
+
+  waitFor(200);
+  ASSERT_GT(idles(), afterPlay);
+  ASSERT_EQ(mt::moveMouse(MainWindow, 40, 40), 1);
+  ASSERT_EQ(mt::moveMouse(MainWindow, 50, 40), 1);
+  EXPECT_EQ(std::count(outputCalls.begin(), outputCalls.end(), "wake"), 1) << "a resting device wakes once";
+  EXPECT_EQ(outputCalls.back(), "wake");
+  const auto afterMove = idles();
+  waitFor(media::core::SoundQuietMs - 100);
+  EXPECT_EQ(idles(), afterMove) << "a pointer move keeps the device ready too";
+  media::core::setSoundOutput(nullptr);
 }
 
 TEST_F(Headless, WithoutASoundDeviceTheGameRunsSilent) {

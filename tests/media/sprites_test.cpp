@@ -182,6 +182,46 @@ TEST_F(Sprites, ACapturedRectangleDrawsBackAsItWas) {
   EXPECT_FALSE(media::spriteExists(3));
 }
 
+// The back end is told which part changed since the frame before, and what it
+// shows stays the whole frame: nothing for the same frame again, one tile's
+// rectangle for one changed tile, everything for a new ground.
+TEST_F(Sprites, APresentShowsAnewOnlyWhatChanged) {
+  const Pixels pixels = numbered();
+  const auto tile = rgbPng(36, 36, pixels);
+  const auto plain = rgbPng(36, 36, Pixels(36 * 36, 0xff00ff00u));
+  ASSERT_EQ(media::loadSprite(5, tile.data(), tile.size(), 0), 1);
+  ASSERT_EQ(media::loadSprite(6, plain.data(), plain.size(), 0), 1);
+  auto board = [](int changedTile) {
+    return [changedTile] {
+      for (int cell = 0; cell < 8; ++cell) media::drawSprite(cell == changedTile ? 6 : 5, cell * 36, 72);
+    };
+  };
+  auto change = [] {
+    const mt::Placement p = mt::lastPresentedChange();
+    return std::vector<int>{p.x, p.y, p.width, p.height};
+  };
+  frame(board(-1));
+  EXPECT_EQ(change(), (std::vector<int>{0, 0, FieldWidth, FieldHeight})) << "the first frame is all new";
+  frame(board(-1));
+  EXPECT_EQ(change(), (std::vector<int>{0, 0, 0, 0}));
+  const mt::Frame one = frame(board(3));
+  EXPECT_EQ(change(), (std::vector<int>{108, 72, 36, 36}));
+  EXPECT_EQ(at(one, 108, 72), 0xff00ff00u);
+  EXPECT_EQ(at(one, 143, 107), 0xff00ff00u);
+  EXPECT_EQ(at(one, 144, 72), pixels[0]);
+  EXPECT_EQ(at(one, 107, 107), pixels[36 * 36 - 1]);
+  EXPECT_EQ(at(one, 0, 0), Ground);
+  frame(board(-1));
+  EXPECT_EQ(change(), (std::vector<int>{108, 72, 36, 36})) << "the tile changed back";
+  const auto other = rgbPng(FieldWidth, FieldHeight, Pixels(FieldWidth * FieldHeight, 0xff0000ffu));
+  ASSERT_EQ(media::loadSprite(0, other.data(), other.size(), 0), 1);
+  const mt::Frame all = frame(board(-1));
+  EXPECT_EQ(change(), (std::vector<int>{0, 0, FieldWidth, FieldHeight}));
+  EXPECT_EQ(at(all, 0, 0), 0xff0000ffu);
+  EXPECT_EQ(at(all, FieldWidth - 1, FieldHeight - 1), 0xff0000ffu);
+  EXPECT_EQ(at(all, 0, 72), pixels[0]);
+}
+
 TEST_F(Sprites, PresentHandsOverEveryFrameAndFreeingAllEmptiesTheTable) {
   const int before = mt::presentedFrameCount();
   media::present();

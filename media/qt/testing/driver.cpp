@@ -169,6 +169,7 @@ int moveMouse(int window, int x, int y) {
   const QPoint point(x, y);
   const int movesBefore = standins::windowMouseMoves();
   QCursor::setPos(widget->mapToGlobal(point));
+  forgetPointer();
   pump();
   // Where the platform does not turn a cursor move into a mouse event, send one.
   const bool inside = widget->rect().contains(point) && windowTakesInput(window);
@@ -239,6 +240,12 @@ Placement controlPlacement(int control) {
 int presentedFrameCount() {
   const SurfaceWidget* widget = surface();
   return widget ? widget->presentedFrames() : 0;
+}
+
+Placement lastPresentedChange() {
+  const SurfaceWidget* widget = surface();
+  const QRect area = widget ? widget->lastChange() : QRect();
+  return {area.x(), area.y(), area.width(), area.height()};
 }
 
 // The surface as it paints itself, at one image pixel per screen pixel.

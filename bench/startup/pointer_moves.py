@@ -1,0 +1,68 @@
+#!/usr/bin/env python3
+"""CPU of a mouse move over the play field in mirel under Xvfb.
+
+mirel's CPU time per pointer move, moving back and forth between two cells of
+the field: once with no game (nothing to hover) and once in a game, where
+every move changes the hovered cell and redraws the field. The CPU the idle
+loop spends over the same time is measured just before and taken off. Median
+of RUNS batches of MOVES moves each.
+Usage: pointer_moves.py BUILD_DIR [RUNS] [MOVES]
+"""
+import os
+import statistics
+import sys
+import time
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tests", "support"))
+import xdesk  # noqa: E402
+
+FIELD_X, FIELD_Y = 305, 52  # the play field's place in the main window
+
+
+def move_steps(desktop, wid, moves):
+    """xdotool commands moving the pointer back and forth between two cells."""
+    x, y, _, _ = desktop.geometry(wid)
+    a = (x + FIELD_X + 10, y + FIELD_Y + 10)
+    b = (x + FIELD_X + 10 + 40, y + FIELD_Y + 10)  # another cell at either tile size
+    steps = []
+    for i in range(moves):
+        px, py = a if i % 2 else b
+        steps += ["mousemove", str(px), str(py), "sleep", "0.004"]
+    return steps
+
+
+def cpu_per_move(desktop, game, wid, runs, moves):
+    results = []
+    for _ in range(runs):
+        steps = move_steps(desktop, wid, moves)
+        start, wall = xdesk.cpu_seconds(game.proc.pid), time.monotonic()
+        desktop.run("xdotool", *steps)
+        time.sleep(0.2)
+        moving, wall = xdesk.cpu_seconds(game.proc.pid) - start, time.monotonic() - wall
+        start = xdesk.cpu_seconds(game.proc.pid)
+        time.sleep(wall)
+        idle = xdesk.cpu_seconds(game.proc.pid) - start
+        results.append((moving - idle) / moves * 1e6)
+    return statistics.median(results)
+
+
+def main():
+    build = sys.argv[1] if len(sys.argv) > 1 else "build"
+    runs = int(sys.argv[2]) if len(sys.argv) > 2 else 5
+    moves = int(sys.argv[3]) if len(sys.argv) > 3 else 600
+    mirel = xdesk.programs(build)[0][1]
+    with xdesk.Desktop() as desktop, xdesk.scratch("mirel-pointer-") as work:
+        xdesk.write_config(work, Sound=0)
+        _, game = desktop.time_to_map(mirel, xdesk.TITLE, work)
+        wid = desktop.find_window(xdesk.TITLE)
+        time.sleep(1.0)
+        no_game = cpu_per_move(desktop, game, wid, runs, moves)
+        desktop.click_in(wid, 39 + 48, 428 + 18, settle=0.5)  # New
+        in_game = cpu_per_move(desktop, game, wid, runs, moves)
+        game.kill()
+    print(f"CPU per mouse move, median of {runs} x {moves}: no game {no_game:.0f} us, "
+          f"changing the hovered cell {in_game:.0f} us, ratio {in_game / no_game:.2f} (target <= 2)")
+
+
+if __name__ == "__main__":
+    main()
