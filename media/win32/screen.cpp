@@ -1,6 +1,8 @@
 // The drawing surface: a child window of its parent at the screen record's
-// client rectangle, showing the core's composited frame with StretchDIBits,
-// pixel for pixel at 100 % and each pixel a sharp block at higher scalings.
+// client rectangle, showing the core's back buffer in place with
+// StretchDIBits, pixel for pixel at 100 % and each pixel a sharp block at
+// higher scalings. A present draws only the part the core reports changed
+// (the rest clipped away).
 // It lets the mouse through to its window (HTTRANSPARENT), where clicks on
 // the field are the window's.
 #include "media/win32/win32_internal.h"
@@ -9,13 +11,13 @@ namespace media::win32 {
 namespace {
 
 void show(HDC dc, const Surface& surface) {
-  if (surface.frame.empty()) return;
+  if (!surface.pixels) return;
   BITMAPINFO info{};
   info.bmiHeader = {sizeof(BITMAPINFOHEADER), surface.width, -surface.height, 1, 32, BI_RGB};
   RECT area;
   GetClientRect(surface.hwnd, &area);
   SetStretchBltMode(dc, COLORONCOLOR);
-  StretchDIBits(dc, 0, 0, area.right, area.bottom, 0, 0, surface.width, surface.height, surface.frame.data(), &info,
+  StretchDIBits(dc, 0, 0, area.right, area.bottom, 0, 0, surface.width, surface.height, surface.pixels, &info,
                 DIB_RGB_COLORS, SRCCOPY);
 }
 
@@ -78,13 +80,17 @@ void presentFrame(ScreenRecord& screen, const std::uint32_t* pixels, int width, 
   Surface* surface = surfaceOf(screen);
   if (!surface || !pixels || width <= 0 || height <= 0) return;
   ++surface->presented;
+  surface->pixels = pixels;
   surface->width = width;
   surface->height = height;
-  surface->frame.assign(pixels, pixels + static_cast<std::size_t>(width) * height);
+  surface->lastChange = screen.changed;
+  const Rect& part = screen.changed;
+  if (part.width <= 0 || part.height <= 0) return;
   const HDC dc = GetDC(surface->hwnd);
+  IntersectClipRect(dc, toDevice(part.x), toDevice(part.y), toDevice(part.x + part.width),
+                    toDevice(part.y + part.height));
   show(dc, *surface);
   ReleaseDC(surface->hwnd, dc);
-  ValidateRect(surface->hwnd, nullptr);
 }
 
 }  // namespace media::backend

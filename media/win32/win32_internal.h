@@ -127,12 +127,14 @@ void menuChosen(WPARAM wParam, LPARAM lParam);
 // The mouse left or moved over a control: the window gets its mouse move.
 void reportMouseMove(int window);
 
-// The drawing surface's window and the last frame presented to it (ARGB32).
+// The drawing surface's window and the core's back buffer it shows in place
+// (ARGB32; the core keeps it at its address until the surface closes).
 struct Surface {
   HWND hwnd = nullptr;
-  std::vector<std::uint32_t> frame;
+  const std::uint32_t* pixels = nullptr;
   int width = 0, height = 0;
   int presented = 0;
+  Rect lastChange;  // the part the last present showed anew, logical pixels
 };
 Surface* surfaceOf(const ScreenRecord& screen);
 

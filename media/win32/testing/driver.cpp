@@ -248,6 +248,12 @@ int presentedFrameCount() {
   return shown ? shown->presented : 0;
 }
 
+Placement lastPresentedChange() {
+  const Surface* shown = surface();
+  const Rect area = shown ? shown->lastChange : Rect{};
+  return {area.x, area.y, area.width, area.height};
+}
+
 // The surface as it paints itself (WM_PRINTCLIENT), whatever covers it.
 Frame lastPresentedFrame() {
   Frame frame;
