@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Memory and idle CPU of mirel under Xvfb, beside the minimal Qt program.
+"""Memory and idle CPU of mirel under Xvfb, beside the minimal program.
 
 Resident memory (VmRSS) 2 seconds after the start, median of RUNS starts of
 mirel and of startup_minimal_qt each; then mirel's CPU time over 10 seconds
@@ -37,7 +37,7 @@ def main():
                 game.kill()
         m, q = statistics.median(memory["mirel"]), statistics.median(memory["minimal"])
         print(f"resident memory 2 s after start, median of {runs}: mirel {m / 1024:.1f} MiB, "
-              f"minimal Qt {q / 1024:.1f} MiB, ratio {m / q:.2f} (target < 1.3)")
+              f"minimal {q / 1024:.1f} MiB, ratio {m / q:.2f} (target < 1.3)")
 
         _, game = desktop.time_to_map(mirel, xdesk.TITLE, work)
         time.sleep(2.0)

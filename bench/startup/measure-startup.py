@@ -6,6 +6,8 @@ Starts mirel and the minimal Qt program (bench/startup/minimal_window.cpp, a
 time from the process start to its main window being mapped (viewable),
 polling with xwininfo. Prints the medians and their ratio.
 Usage: measure-startup.py BUILD_DIR [RUNS]
+With MIREL_RUNNER=wine (and WINEPREFIX) it measures mirel.exe beside
+minimal_win32.cpp's program in a Windows build directory instead.
 """
 import os
 import statistics
@@ -26,8 +28,9 @@ def main():
                 times[name].append(elapsed)
                 game.kill()
         m, q = statistics.median(times["mirel"]), statistics.median(times["minimal"])
+        target = "1.5, under Wine" if os.environ.get("MIREL_RUNNER") else "1.25"
         print(f"time to mapped window, median of {runs}: mirel {m * 1000:.1f} ms, "
-              f"minimal Qt {q * 1000:.1f} ms, ratio {m / q:.2f} (target < 1.25)")
+              f"minimal {q * 1000:.1f} ms, ratio {m / q:.2f} (target < {target})")
 
 
 if __name__ == "__main__":

@@ -105,7 +105,7 @@ class MainWindow(GameCase):
     def test_without_the_asset_library_only_the_error_box_shows(self):
         alone = os.path.join(self.work, "alone")
         os.mkdir(alone)
-        program = os.path.join(alone, "mirel")
+        program = os.path.join(alone, os.path.basename(self.program))
         shutil.copy(self.program, program)
         self.start_game(program)
         box = self.desktop.find_window("Library Error")

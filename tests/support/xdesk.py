@@ -212,13 +212,16 @@ class Desktop:
 
 class Game:
     """One run of a program in its own working directory; what it writes to
-    standard error is kept in a file there."""
+    standard error is kept in a file there. With MIREL_RUNNER set (to wine, for
+    the Windows program) the program runs through it."""
 
     def __init__(self, desktop, program, workdir):
         self.log = os.path.join(workdir, "mirel-stderr.txt")
+        runner = desktop.env.get("MIREL_RUNNER")
         with open(self.log, "wb") as log:
             self.started = time.monotonic()
-            self.proc = subprocess.Popen([program], cwd=workdir, env=desktop.env, stdout=subprocess.DEVNULL,
+            command = ([runner] if runner else []) + [program]
+            self.proc = subprocess.Popen(command, cwd=workdir, env=desktop.env, stdout=subprocess.DEVNULL,
                                          stderr=log)
 
     def alive(self):
@@ -281,8 +284,12 @@ MINIMAL_TITLE = "Minimal Qt Window"
 
 
 def programs(build):
-    """(name, path, window title) of mirel and of the minimal Qt program it is compared with."""
+    """(name, path, window title) of mirel and of the minimal program it is compared with: the Qt one,
+    or with MIREL_RUNNER set (wine) mirel.exe and the minimal Win32 one."""
     build = os.path.abspath(build)
+    if os.environ.get("MIREL_RUNNER"):
+        return (("mirel", os.path.join(build, "mirel.exe"), TITLE),
+                ("minimal", os.path.join(build, "startup_minimal_win32.exe"), "Minimal Win32 Window"))
     return (("mirel", os.path.join(build, "mirel"), TITLE),
             ("minimal", os.path.join(build, "startup_minimal_qt"), MINIMAL_TITLE))
 
