@@ -178,9 +178,19 @@ void initialise() {
     static int argc = 1;
     static char name[] = "mirel";
     static char* argv[] = {name, nullptr};
+    // Window contents reach the X server in the requests themselves, not
+    // through shared memory: with MIT-SHM, Qt waits for a round trip to the
+    // server before it paints over pixels sent since the last one, which every
+    // hover move of the play field does (the cell the frame leaves). A user's
+    // own setting stands. Qt reads it when it connects, in the application's
+    // constructor; it is taken away again so that programs started from here
+    // (the help document's viewer) keep theirs.
+    const bool shmAsSet = qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM");
+    if (!shmAsSet) qputenv("QT_XCB_NO_MITSHM", "1");
     qt::starting = true;
     qt::application = new QApplication(argc, argv);
     qt::starting = false;
+    if (!shmAsSet) qunsetenv("QT_XCB_NO_MITSHM");
 #if QT_CONFIG(xcb)
     if (const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>())
       qt::xConnection = x11->connection();
