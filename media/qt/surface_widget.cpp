@@ -9,7 +9,9 @@
 // paint event) per frame, and a hover move presents one frame. Where the
 // backing store is not ready (not yet sized, the window not exposed) the
 // widget is repainted as usual; any repaint of the toolkit's own paints from
-// the same buffer, so both ways show the same pixels.
+// the same buffer, so both ways show the same pixels. At one device pixel per
+// pixel the rows are copied into the backing store's image as they are; a
+// painter (scaling, converting) only where that does not hold.
 #include "media/qt/surface_widget.h"
 
 #include <QBackingStore>
@@ -18,6 +20,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <cstring>
 
 namespace media::qt {
 
@@ -58,7 +61,7 @@ void SurfaceWidget::paintNow(const QRect& area) {
   const QPoint offset = mapTo(top, QPoint(0, 0));
   const QRegion region = visible.translated(offset);
   store->beginPaint(region);
-  {
+  if (!copyInto(*store->paintDevice(), region, offset)) {
     QPainter painter(store->paintDevice());
     painter.setClipRegion(region);
     painter.translate(offset);
@@ -66,6 +69,25 @@ void SurfaceWidget::paintNow(const QRect& area) {
   }
   store->endPaint();
   store->flush(region, top->windowHandle());
+}
+
+bool SurfaceWidget::copyInto(QPaintDevice& device, const QRegion& region, const QPoint& offset) const {
+  if (device.devType() != QInternal::Image) return false;
+  auto& image = static_cast<QImage&>(device);
+  const QImage::Format format = image.format();
+  if (image.devicePixelRatio() != 1.0 || (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32_Premultiplied))
+    return false;
+  // Opaque pixels read the same in both formats.
+  uchar* bits = image.bits();
+  const qsizetype stride = image.bytesPerLine();
+  for (const QRect& rect : region) {
+    const QRect inside = rect & image.rect();
+    const std::size_t bytes = std::size_t(inside.width()) * 4;
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+      std::memcpy(bits + y * stride + inside.left() * 4,
+                  frame_.constScanLine(y - offset.y()) + (inside.left() - offset.x()) * 4, bytes);
+  }
+  return true;
 }
 
 void SurfaceWidget::drawFrame(QPainter& painter, const QRect& area) const {

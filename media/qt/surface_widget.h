@@ -31,6 +31,10 @@ class SurfaceWidget : public QWidget {
   // Paints the area (widget coordinates) into the window's backing store and
   // sends it to the screen at once.
   void paintNow(const QRect& area);
+  // Copies the region (window coordinates, the surface at offset) from the
+  // frame into a 32-bit image device at one device pixel per pixel; false
+  // for any other device, which needs a painter.
+  bool copyInto(QPaintDevice& device, const QRegion& region, const QPoint& offset) const;
   void drawFrame(QPainter& painter, const QRect& area) const;
 
   QImage frame_;
