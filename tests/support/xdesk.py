@@ -54,6 +54,22 @@ def write_config(workdir, **changes):
         f.write(config_text(**changes))
 
 
+def read_config(workdir):
+    """config.ini of workdir as {group: {key: value}}, its UTF-8 mark and CR LF line ends checked."""
+    with open(os.path.join(workdir, "config.ini"), "rb") as f:
+        data = f.read()
+    if not data.startswith(b"\xef\xbb\xbf") or b"\n" in data.replace(b"\r\n", b""):
+        raise ValueError(f"config.ini is not UTF-8 with a mark and CR LF lines: {data!r}")
+    groups, current = {}, None
+    for line in data[3:].decode("utf-8").split("\r\n"):
+        if line.startswith("[") and line.endswith("]"):
+            current = groups.setdefault(line[1:-1], {})
+        elif " = " in line and current is not None:
+            key, _, value = line.partition(" = ")
+            current[key] = value
+    return groups
+
+
 class Desktop:
     def __init__(self, extra_env=None, screen="1280x1024x24", window_manager=False):
         read_end, write_end = os.pipe()
