@@ -16,9 +16,8 @@ import unittest
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
 import xdesk  # noqa: E402
+from board_shots import COLUMNS, FIELD_X, FIELD_Y, NEW_BUTTON, ROWS, TILE  # noqa: E402
 
-FIELD_X, FIELD_Y, TILE, COLUMNS, ROWS = 305, 52, 36, 8, 12
-NEW_BUTTON = (39 + 48, 428 + 18)
 DESKTOP_KEY = r"HKCU\Control Panel\Desktop"
 
 
