@@ -26,6 +26,21 @@ namespace {
 
 constexpr const char* ResetCaption = "Delete selected Statistics";
 constexpr const char* QuitCaption = "Quit Game";
+
+// Whether the option button's mode or level has been started far more often
+// than its alternative, so the player leaves that button alone: a run that
+// fell into practice games, which hold the options until they are won, still
+// reaches every mode and level.
+bool ChoiceWellCovered(const std::string& text, const Tally& tally) {
+  const auto& s = tally.startedByModeAndLevel;
+  const long practice = s[0][0] + s[0][1], tournament = s[1][0] + s[1][1];
+  const long easy = s[0][0] + s[1][0], hard = s[0][1] + s[1][1];
+  if (text == "Practice") return practice > 3 * tournament + 3;
+  if (text == "Tournament") return tournament > 3 * practice + 3;
+  if (text == "Easy") return easy > 3 * hard + 3;
+  if (text == "Hard") return hard > 3 * easy + 3;
+  return false;
+}
 constexpr int BannerWait = 10000;  // ms: longer than any end-of-game animation
 
 bool GameInPlay() { return App.GameState == Running || App.GameState == Paused; }
@@ -403,6 +418,7 @@ bool Player::DialogControlAction(int window) {
         // Mostly tournaments: they always end and give the options back, while
         // a practice game holds them until it is won.
         if (control.text == "Practice" && Chance(60)) break;
+        if (ChoiceWellCovered(control.text, tally_)) break;
         if (media::testing::clickControl(number)) return true;
         break;
       case media::ControlCheckBox:
