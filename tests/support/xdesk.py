@@ -193,6 +193,17 @@ class Desktop:
                 return value.strip()
         return None
 
+    def window_icons(self, wid):
+        """The window's icons as the window manager gets them (_NET_WM_ICON): {(width, height): [ARGB, ...]}."""
+        text = self.run("xprop", "-id", wid, "-notype", "-f", "_NET_WM_ICON", "32c", "_NET_WM_ICON").stdout
+        values = [int(v) for v in text.partition("=")[2].replace(",", " ").split()]
+        icons = {}
+        while len(values) >= 2:
+            width, height = values[:2]
+            icons[(width, height)] = values[2:2 + width * height]
+            values = values[2 + width * height:]
+        return icons
+
     def activate(self, wid):
         """Asks the window manager to bring the window forward (restoring it when minimised)."""
         self.run("xdotool", "windowactivate", wid)
