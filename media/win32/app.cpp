@@ -109,8 +109,11 @@ void registerClass(const wchar_t* name, WNDPROC procedure, HBRUSH background) {
   window.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   window.hbrBackground = background;
   window.lpszClassName = name;
-  // The application icon: resource 1 of the program, when it has one.
+  // The application icon: resource 1 of the program, when it has one, at the
+  // large size and at the caption's small size.
   window.hIcon = LoadIconW(instance(), MAKEINTRESOURCEW(1));
+  window.hIconSm = static_cast<HICON>(LoadImageW(instance(), MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                                 GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
   RegisterClassExW(&window);
 }
 

@@ -54,6 +54,22 @@ def write_config(workdir, **changes):
         f.write(config_text(**changes))
 
 
+def read_config(workdir):
+    """config.ini of workdir as {group: {key: value}}, its UTF-8 mark and CR LF line ends checked."""
+    with open(os.path.join(workdir, "config.ini"), "rb") as f:
+        data = f.read()
+    if not data.startswith(b"\xef\xbb\xbf") or b"\n" in data.replace(b"\r\n", b""):
+        raise ValueError(f"config.ini is not UTF-8 with a mark and CR LF lines: {data!r}")
+    groups, current = {}, None
+    for line in data[3:].decode("utf-8").split("\r\n"):
+        if line.startswith("[") and line.endswith("]"):
+            current = groups.setdefault(line[1:-1], {})
+        elif " = " in line and current is not None:
+            key, _, value = line.partition(" = ")
+            current[key] = value
+    return groups
+
+
 class Desktop:
     def __init__(self, extra_env=None, screen="1280x1024x24", window_manager=False):
         read_end, write_end = os.pipe()
@@ -176,6 +192,17 @@ class Desktop:
             if key == "window state":
                 return value.strip()
         return None
+
+    def window_icons(self, wid):
+        """The window's icons as the window manager gets them (_NET_WM_ICON): {(width, height): [ARGB, ...]}."""
+        text = self.run("xprop", "-id", wid, "-notype", "-f", "_NET_WM_ICON", "32c", "_NET_WM_ICON").stdout
+        values = [int(v) for v in text.partition("=")[2].replace(",", " ").split()]
+        icons = {}
+        while len(values) >= 2:
+            width, height = values[:2]
+            icons[(width, height)] = values[2:2 + width * height]
+            values = values[2 + width * height:]
+        return icons
 
     def activate(self, wid):
         """Asks the window manager to bring the window forward (restoring it when minimised)."""
