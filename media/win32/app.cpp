@@ -1,8 +1,8 @@
 // Start-up and teardown of the Win32 back end, the monotonic clock, the DPI
 // scale and the wait for native input. The wait pumps the thread's messages
-// until one of them posts an event to the core or the wait's timer (SetTimer
-// on the hidden message window) runs out; GetMessageW sleeps in between, so
-// an idle program uses no processor.
+// until one of them posts an event to the core or the time is up;
+// MsgWaitForMultipleObjectsEx sleeps in between, so an idle program uses no
+// processor.
 #include "media/win32/win32_internal.h"
 
 #include <commctrl.h>
