@@ -10,6 +10,7 @@ emptied columns close up to the left. Undo then brings back each board before.
 The same game is played with the keyboard: the arrows move the highlight and
 Space removes the group, Ctrl+Z undoes. A press on Quit released outside it
 leaves no focus on the button, so Space and Enter cannot end the program.
+With sound on, moves made after the sound device has rested play as well.
 Usage: engine_board_test.py PATH_TO_MIREL
 """
 import os
@@ -95,6 +96,26 @@ class BoardFromScreenshots(BoardCase):
         time.sleep(1.0)
         self.assertTrue(self.game.alive(), "Space or Enter pressed the Quit button")
         self.assertIsNotNone(self.desktop.find_window(xdesk.TITLE, timeout=2))
+
+
+class MovesWithSound(BoardCase):
+    """Sound on: the device rests after some quiet seconds, and the next
+    pointer move and click wake it, the move played as the rule says."""
+    settings = {"Colors": 3, "Sound": 1}
+
+    def test_moves_after_the_sound_device_rested(self):
+        wid = self.main_window()
+        colours, board = self.deal(wid)
+        for move in range(2):
+            time.sleep(6.0)  # quiet for longer than the device stays ready
+            found = next_move(board)
+            self.assertIsNotNone(found, "the board has a group")
+            start, expected = found
+            self.click_cell(wid, start)
+            board = self.board(wid, colours)
+            self.assertEqual(board, expected, f"move {move + 1} at {start}")
+        self.assertTrue(self.game.alive())
+        self.quit(wid)
 
 
 if __name__ == "__main__":

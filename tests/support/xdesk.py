@@ -7,8 +7,8 @@ the tests need: find a mapped window by its exact title, read its geometry,
 focus it and press keys, move and click the pointer, take a screenshot and
 read pixels of it, and time a program's start until its window is mapped.
 Game starts a program in a working directory of its own. Sound goes to OpenAL
-Soft's silent device (ALSOFT_DRIVERS=null), as on a machine without a sound
-card.
+Soft's silent device (ALSOFT_DRIVERS=null), or under Wine to ALSA's null
+device: a sound device that makes no noise.
 
 Scripts import this file by its path relative to their own:
     sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
@@ -88,6 +88,14 @@ class Desktop:
         self.env = dict(os.environ, DISPLAY=":" + number, QT_QPA_PLATFORM="xcb", ALSOFT_DRIVERS="null")
         self.env.pop("WAYLAND_DISPLAY", None)
         self.env.pop("LD_LIBRARY_PATH", None)
+        self.home = None
+        if os.environ.get("MIREL_RUNNER"):
+            # Wine's sound goes to ALSA's null device, as OpenAL's does here:
+            # the program has a sound device that makes no noise.
+            self.home = tempfile.mkdtemp(prefix="xdesk-home-")
+            with open(os.path.join(self.home, ".asoundrc"), "w") as f:
+                f.write("pcm.!default {\n  type null\n}\n")
+            self.env["HOME"] = self.home
         self.env.update(extra_env or {})
         self.window_manager = None
         if window_manager:
@@ -235,6 +243,8 @@ class Desktop:
         except subprocess.TimeoutExpired:
             self.server.kill()
             self.server.wait()
+        if self.home:
+            shutil.rmtree(self.home, ignore_errors=True)
 
 
 class Game:
