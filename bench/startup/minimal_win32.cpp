@@ -1,6 +1,7 @@
 // The least a Win32 program does to show a 620 x 544 window with a sound
-// device open (WinMM's waveOut, as the game's Win32 back end has): the
-// start-up time of mirel.exe under Wine is measured against it.
+// device open (WinMM's waveOut, as the game's Win32 back end has) and to wake
+// every 15 ms (a timer, as the game's loop must): the start-up time, memory
+// and idle CPU of mirel.exe under Wine are measured against it.
 #include <windows.h>
 #include <mmsystem.h>
 
@@ -27,8 +28,10 @@ int main() {
   const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
   RECT frame{0, 0, 620, 544};
   AdjustWindowRectEx(&frame, style, FALSE, 0);
-  CreateWindowExW(0, L"MinimalWindow", L"Minimal Win32 Window", style | WS_VISIBLE, CW_USEDEFAULT, CW_USEDEFAULT,
-                  frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, type.hInstance, nullptr);
+  const HWND window =
+      CreateWindowExW(0, L"MinimalWindow", L"Minimal Win32 Window", style | WS_VISIBLE, CW_USEDEFAULT, CW_USEDEFAULT,
+                      frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, type.hInstance, nullptr);
+  SetTimer(window, 1, 15, nullptr);
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
   if (device) waveOutClose(device);

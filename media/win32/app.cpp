@@ -1,8 +1,8 @@
 // Start-up and teardown of the Win32 back end, the monotonic clock, the DPI
 // scale and the wait for native input. The wait pumps the thread's messages
-// until one of them posts an event to the core or the wait's timer (SetTimer
-// on the hidden message window) runs out; GetMessageW sleeps in between, so
-// an idle program uses no processor.
+// until one of them posts an event to the core or the time is up;
+// MsgWaitForMultipleObjectsEx sleeps in between, so an idle program uses no
+// processor.
 #include "media/win32/win32_internal.h"
 
 #include <commctrl.h>
@@ -16,23 +16,14 @@
 namespace media::win32 {
 namespace {
 
-constexpr UINT_PTR WaitTimer = 1;
-
 HWND hiddenWindow = nullptr;
 bool posted = false;
-bool waitOver = false;
 int currentDpi = 96;
 LARGE_INTEGER frequency{};
 LARGE_INTEGER started{};
 
 LRESULT CALLBACK messageProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_TIMER:
-      if (wParam == WaitTimer) {
-        KillTimer(hwnd, WaitTimer);
-        waitOver = true;
-      }
-      return 0;
     case TrayMessage: trayMessage(lParam, wParam); return 0;
     case MenuChosenMessage: menuChosen(wParam, lParam); return 0;
     default: return DefWindowProcW(hwnd, message, wParam, lParam);
@@ -109,8 +100,11 @@ void registerClass(const wchar_t* name, WNDPROC procedure, HBRUSH background) {
   window.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   window.hbrBackground = background;
   window.lpszClassName = name;
-  // The application icon: resource 1 of the program, when it has one.
+  // The application icon: resource 1 of the program, when it has one, at the
+  // large size and at the caption's small size.
   window.hIcon = LoadIconW(instance(), MAKEINTRESOURCEW(1));
+  window.hIconSm = static_cast<HICON>(LoadImageW(instance(), MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                                 GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
   RegisterClassExW(&window);
 }
 
@@ -181,22 +175,25 @@ std::int64_t clockMs() {
 
 void waitNative(std::int64_t timeoutMs) {
   posted = false;
-  waitOver = false;
-  MSG message;
-  // What is already queued first; with nothing posted, wait for more.
-  while (!posted && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-    if (translateShortcut(message)) continue;
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
+  const std::int64_t deadline = timeoutMs > 0 ? clockMs() + timeoutMs : 0;
+  for (;;) {
+    // What is queued first; with nothing posted, sleep until more input
+    // arrives or the time is up (one wait, no timer to set and kill).
+    MSG message;
+    while (!posted && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+      if (translateShortcut(message)) continue;
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+    if (posted || timeoutMs == 0) return;
+    DWORD wait = INFINITE;
+    if (timeoutMs > 0) {
+      const std::int64_t left = deadline - clockMs();
+      if (left <= 0) return;
+      wait = static_cast<DWORD>(std::min<std::int64_t>(left, 0x7FFFFFFE));
+    }
+    if (MsgWaitForMultipleObjectsEx(0, nullptr, wait, QS_ALLINPUT, MWMO_INPUTAVAILABLE) == WAIT_TIMEOUT) return;
   }
-  if (posted || timeoutMs == 0) return;
-  if (timeoutMs > 0) SetTimer(hiddenWindow, WaitTimer, static_cast<UINT>(std::min<std::int64_t>(timeoutMs, 0x7FFFFFFF)), nullptr);
-  while (!posted && !waitOver && GetMessageW(&message, nullptr, 0, 0) > 0) {
-    if (translateShortcut(message)) continue;
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
-  KillTimer(hiddenWindow, WaitTimer);
 }
 
 void sleepMs(int ms) {

@@ -3,8 +3,9 @@
 // mixer's rate. A helper thread keeps four short buffers queued (about 23 ms
 // each), refilling each from the mixer as the device hands it back; the mixer
 // guards its voices with a mutex, so the game thread may start and stop
-// voices meanwhile. Without a sound device (waveOutOpen fails) the program
-// plays silent.
+// voices meanwhile. After some quiet seconds the device is closed, so an idle
+// program streams no silence; a pointer move or a sound opens it again.
+// Without a sound device (waveOutOpen fails) the program plays silent.
 #include "media/win32/win32_internal.h"
 
 #include <mmsystem.h>
@@ -26,6 +27,7 @@ constexpr int BufferCount = 4;
 HWAVEOUT device = nullptr;
 HANDLE bufferDone = nullptr;
 std::atomic<bool> streaming{false};
+bool resting = false;  // the device closed by idle, on the game's thread
 std::thread feeder;
 std::array<WAVEHDR, BufferCount> headers{};
 std::array<std::vector<std::int16_t>, BufferCount> buffers;
@@ -68,15 +70,13 @@ void closeDevice() {
   headers = {};
 }
 
-bool open() {
-  if (!mixer().open()) return false;
+bool openDevice() {
   WAVEFORMATEX format{WAVE_FORMAT_PCM, 1, core::RenderRate, core::RenderRate * 2, 2, 16, 0};
   bufferDone = CreateEventW(nullptr, FALSE, FALSE, nullptr);
   if (!bufferDone || waveOutOpen(&device, WAVE_MAPPER, &format, reinterpret_cast<DWORD_PTR>(bufferDone), 0,
                                  CALLBACK_EVENT) != MMSYSERR_NOERROR) {
     device = nullptr;
     closeDevice();
-    mixer().close();
     return false;
   }
   for (std::size_t i = 0; i < headers.size(); ++i) {
@@ -97,8 +97,35 @@ bool open() {
   return true;
 }
 
+// Resting closes the device rather than pausing it: a paused waveOut stream
+// still keeps the system's audio threads waking.
+void idle() {
+  if (resting || !device) return;
+  closeDevice();
+  resting = true;
+}
+
+void wake() {
+  if (!resting) return;
+  resting = false;
+  openDevice();  // a device that has gone leaves the game silent
+}
+
+void start(int voice) {
+  wake();
+  mixer().start(voice);
+}
+
+bool open() {
+  if (!mixer().open()) return false;
+  if (openDevice()) return true;
+  mixer().close();
+  return false;
+}
+
 void close() {
   closeDevice();
+  resting = false;
   mixer().close();
 }
 
@@ -106,6 +133,9 @@ const core::SoundOutput output = [] {
   core::SoundOutput table = core::softwareMixer();
   table.open = open;
   table.close = close;
+  table.start = start;
+  table.idle = idle;
+  table.wake = wake;
   table.render = nullptr;  // it goes to the speaker
   return table;
 }();

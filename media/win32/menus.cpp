@@ -25,8 +25,14 @@ UINT_PTR itemId(int item) { return static_cast<UINT_PTR>(item) + 1; }
 void runMenu(HMENU menu, POINT at, int owner, HWND answerTo) {
   const HWND host = CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP, at.x, at.y, 0, 0, nullptr, nullptr,
                                     instance(), nullptr);
+  // The keyboard stays with the program's thread, whose window has the focus:
+  // sharing its input state lets the menu's loop take the arrow keys, Enter
+  // and Escape (under Wine they never reach this thread otherwise).
+  const DWORD self = GetCurrentThreadId(), program = GetWindowThreadProcessId(answerTo, nullptr);
+  const bool attached = program != self && AttachThreadInput(self, program, TRUE);
   SetForegroundWindow(host);
   const BOOL chosen = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON, at.x, at.y, 0, host, nullptr);
+  if (attached) AttachThreadInput(self, program, FALSE);
   PostMessageW(host, WM_NULL, 0, 0);  // closes the menu's loop properly, as Windows asks
   DestroyWindow(host);
   PostMessageW(answerTo, MenuChosenMessage, chosen ? static_cast<WPARAM>(chosen - 1) : static_cast<WPARAM>(-1),

@@ -19,13 +19,10 @@ import unittest
 
 here = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(here, "..", "support"))
-sys.path.insert(0, here)
 import xdesk  # noqa: E402
-from engine_board_test import after_move, group  # noqa: E402  the rule, as the board test predicts it
+from board_shots import COLUMNS, FIELD_X, FIELD_Y, NEW_BUTTON, ROWS, TILE, after_move, group  # noqa: E402
 
 MIREL = ""
-FIELD_X, FIELD_Y, TILE, COLUMNS, ROWS = 305, 52, 36, 8, 12  # the easy level
-NEW_BUTTON = (39 + 48, 428 + 18)
 
 
 class Scaled:

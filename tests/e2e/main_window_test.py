@@ -10,6 +10,8 @@ Usage: main_window_test.py PATH_TO_MIREL RESOURCES_DIR
 import glob
 import os
 import shutil
+import struct
+import subprocess
 import sys
 import time
 import unittest
@@ -33,6 +35,24 @@ def resource(name):
     hits = [p for p in glob.glob(os.path.join(RESOURCES, "**", "*.png"), recursive=True)
             if name in os.path.basename(p).lower()]
     return sorted(hits, key=len)[0] if hits else None
+
+
+def icon_file_pictures(path):
+    """The PNG pictures of an icon file as {(width, height): RGBA bytes}."""
+    with open(path, "rb") as f:
+        data = f.read()
+    pictures = {}
+    for i in range(struct.unpack_from("<H", data, 4)[0]):
+        width, height, _, _, _, _, size, offset = struct.unpack_from("<BBBBHHII", data, 6 + 16 * i)
+        rgba = subprocess.run(["convert", "png:-", "-depth", "8", "rgba:-"], input=data[offset:offset + size],
+                              capture_output=True, check=True).stdout
+        pictures[(width or 256, height or 256)] = rgba
+    return pictures
+
+
+def premultiplied(pixels):
+    """(r, g, b) of each pixel times its alpha, from (a, r, g, b) tuples."""
+    return [channel * a // 255 for a, r, g, b in pixels for channel in (r, g, b)]
 
 
 class MainWindow(GameCase):
@@ -83,6 +103,18 @@ class MainWindow(GameCase):
             self.assertIsNotNone(face, f"no {name} button face in " + RESOURCES)
             seen = self.desktop.pixels(shot, (96, 36, x + bx, y + 428))
             self.assertLess(mean_difference(seen, self.desktop.pixels(face)), 24, f"the {name} button")
+        self.assertEqual(self.quit_with_ctrl_q(wid), 0)
+
+    def test_window_carries_the_program_icon(self):
+        wid = self.start_main_window()
+        shown = self.desktop.window_icons(wid)
+        own = icon_file_pictures(os.path.join(RESOURCES, "icons", "mirel.ico"))
+        sizes = sorted(set(shown) & set(own))
+        self.assertTrue(sizes, f"the window's icons {sorted(shown)} include one of the program's {sorted(own)}")
+        for size in sizes:
+            seen = [((v >> 24) & 255, (v >> 16) & 255, (v >> 8) & 255, v & 255) for v in shown[size]]
+            drawn = [tuple(own[size][i + 3:i + 4] + own[size][i:i + 3]) for i in range(0, len(own[size]), 4)]
+            self.assertLess(mean_difference(premultiplied(seen), premultiplied(drawn)), 8, f"the icon at {size}")
         self.assertEqual(self.quit_with_ctrl_q(wid), 0)
 
     def test_ctrl_q_without_a_game_ends_with_exit_code_0(self):

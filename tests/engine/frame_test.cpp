@@ -3,6 +3,8 @@
 // must equal the same board drawn afresh on a new surface, on both levels,
 // through hover moves, clicks that clear groups, falls and undo.
 #include <cstdint>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "common/common.h"
@@ -24,6 +26,21 @@ class FrameTest : public GameTest {
     RedrawField();
     return media::testing::lastPresentedFrame().pixels;
   }
+
+  // The first cell with a neighbour of its colour, scanning from (column, row)
+  // leftwards and then up the rows, wrapping round; (column, row) when none has.
+  static std::pair<int, int> CellOfAGroup(const std::vector<std::string>& grid, int column, int row) {
+    const int rows = static_cast<int>(grid.size()), columns = static_cast<int>(grid[0].size());
+    for (int i = 0; i < rows * columns; ++i) {
+      const int at = (row * columns + column + columns * rows - i) % (columns * rows);
+      const int c = at % columns, r = at / columns;
+      const char tile = grid[r][c];
+      if (tile != '.' && ((c + 1 < columns && grid[r][c + 1] == tile) || (r > 0 && grid[r - 1][c] == tile) ||
+                          (c > 0 && grid[r][c - 1] == tile) || (r + 1 < rows && grid[r + 1][c] == tile)))
+        return {c, r};
+    }
+    return {column, row};
+  }
 };
 
 TEST_F(FrameTest, FramesBuiltFromChangedPartsMatchTheBoardDrawnAfresh) {
@@ -33,8 +50,11 @@ TEST_F(FrameTest, FramesBuiltFromChangedPartsMatchTheBoardDrawnAfresh) {
     const int columns = ids::FieldWidth / tileSize(), rows = ids::FieldHeight / tileSize();
     int moved = 0;
     for (int move = 0; move < 8; ++move) {
-      const int column = move * 5 % columns, row = rows - 1 - move % 3;
       const std::vector<std::string> before = Position();
+      int column = move * 5 % columns, row = rows - 1 - move % 3;
+      // Every other click goes to the first cell from there with a neighbour
+      // of its colour, so the board surely clears groups and falls.
+      if (move % 2 == 0) std::tie(column, row) = CellOfAGroup(before, column, row);
       ClickCell(column, row);
       moved += Position() != before;
       const std::vector<std::uint32_t> shown = media::testing::lastPresentedFrame().pixels;

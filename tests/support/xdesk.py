@@ -7,8 +7,8 @@ the tests need: find a mapped window by its exact title, read its geometry,
 focus it and press keys, move and click the pointer, take a screenshot and
 read pixels of it, and time a program's start until its window is mapped.
 Game starts a program in a working directory of its own. Sound goes to OpenAL
-Soft's silent device (ALSOFT_DRIVERS=null), as on a machine without a sound
-card.
+Soft's silent device (ALSOFT_DRIVERS=null), or under Wine to ALSA's null
+device: a sound device that makes no noise.
 
 Scripts import this file by its path relative to their own:
     sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
@@ -54,6 +54,22 @@ def write_config(workdir, **changes):
         f.write(config_text(**changes))
 
 
+def read_config(workdir):
+    """config.ini of workdir as {group: {key: value}}, its UTF-8 mark and CR LF line ends checked."""
+    with open(os.path.join(workdir, "config.ini"), "rb") as f:
+        data = f.read()
+    if not data.startswith(b"\xef\xbb\xbf") or b"\n" in data.replace(b"\r\n", b""):
+        raise ValueError(f"config.ini is not UTF-8 with a mark and CR LF lines: {data!r}")
+    groups, current = {}, None
+    for line in data[3:].decode("utf-8").split("\r\n"):
+        if line.startswith("[") and line.endswith("]"):
+            current = groups.setdefault(line[1:-1], {})
+        elif " = " in line and current is not None:
+            key, _, value = line.partition(" = ")
+            current[key] = value
+    return groups
+
+
 class Desktop:
     def __init__(self, extra_env=None, screen="1280x1024x24", window_manager=False):
         read_end, write_end = os.pipe()
@@ -72,6 +88,14 @@ class Desktop:
         self.env = dict(os.environ, DISPLAY=":" + number, QT_QPA_PLATFORM="xcb", ALSOFT_DRIVERS="null")
         self.env.pop("WAYLAND_DISPLAY", None)
         self.env.pop("LD_LIBRARY_PATH", None)
+        self.home = None
+        if os.environ.get("MIREL_RUNNER"):
+            # Wine's sound goes to ALSA's null device, as OpenAL's does here:
+            # the program has a sound device that makes no noise.
+            self.home = tempfile.mkdtemp(prefix="xdesk-home-")
+            with open(os.path.join(self.home, ".asoundrc"), "w") as f:
+                f.write("pcm.!default {\n  type null\n}\n")
+            self.env["HOME"] = self.home
         self.env.update(extra_env or {})
         self.window_manager = None
         if window_manager:
@@ -177,6 +201,17 @@ class Desktop:
                 return value.strip()
         return None
 
+    def window_icons(self, wid):
+        """The window's icons as the window manager gets them (_NET_WM_ICON): {(width, height): [ARGB, ...]}."""
+        text = self.run("xprop", "-id", wid, "-notype", "-f", "_NET_WM_ICON", "32c", "_NET_WM_ICON").stdout
+        values = [int(v) for v in text.partition("=")[2].replace(",", " ").split()]
+        icons = {}
+        while len(values) >= 2:
+            width, height = values[:2]
+            icons[(width, height)] = values[2:2 + width * height]
+            values = values[2 + width * height:]
+        return icons
+
     def activate(self, wid):
         """Asks the window manager to bring the window forward (restoring it when minimised)."""
         self.run("xdotool", "windowactivate", wid)
@@ -208,6 +243,8 @@ class Desktop:
         except subprocess.TimeoutExpired:
             self.server.kill()
             self.server.wait()
+        if self.home:
+            shutil.rmtree(self.home, ignore_errors=True)
 
 
 class Game:

@@ -3,6 +3,8 @@
 // rows and the 1-bit mask rows (each padded to four bytes).
 #include "ico_write.h"
 
+#include "png_write.h"
+
 namespace gen {
 namespace {
 
@@ -59,6 +61,29 @@ std::vector<unsigned char> encodeIco(const Raster& source, Rgba background) {
       if (source.at(x, y).a < 128) row[x / 8] |= std::uint8_t(0x80 >> (x % 8));
     o.insert(o.end(), row.begin(), row.end());
   }
+  return o;
+}
+
+std::vector<unsigned char> encodePngIco(const std::vector<Raster>& sizes) {
+  std::vector<std::vector<unsigned char>> images;
+  for (const Raster& r : sizes) images.push_back(encodePng(r, PngFormat::Rgba));
+  std::vector<unsigned char> o;
+  put16(o, 0);  // reserved
+  put16(o, 1);  // type: icon
+  put16(o, unsigned(sizes.size()));
+  unsigned offset = 6 + 16 * unsigned(sizes.size());
+  for (std::size_t i = 0; i < sizes.size(); ++i) {
+    o.push_back(std::uint8_t(sizes[i].width));  // 256 is written as 0
+    o.push_back(std::uint8_t(sizes[i].height));
+    o.push_back(0);  // no palette
+    o.push_back(0);
+    put16(o, 1);   // planes
+    put16(o, 32);  // bits per pixel
+    put32(o, unsigned(images[i].size()));
+    put32(o, offset);
+    offset += unsigned(images[i].size());
+  }
+  for (const auto& image : images) o.insert(o.end(), image.begin(), image.end());
   return o;
 }
 

@@ -81,6 +81,10 @@ void programPictures() {
   picture("resources/icons/mirel-64.png", "icon 64", icon, PngFormat::Rgba);
   picture("resources/icons/mirel-48.png", "icon 48", appIcon(48), PngFormat::Rgba);
   picture("resources/icons/mirel-128.png", "icon 128", appIcon(128), PngFormat::Rgba);
+  // mirel.exe's own icon, at the sizes Windows shows it.
+  writeFile(root + "/resources/icons/mirel.ico",
+            encodePngIco({appIcon(16), appIcon(24), appIcon(32), appIcon(48), icon, appIcon(256)}));
+  std::printf("resources/icons/mirel.ico\n");
 }
 
 }  // namespace
