@@ -334,8 +334,8 @@ def programs(build):
 def cpu_seconds(pid):
     """CPU time the process has used so far: the nanosecond run times of its
     threads where the kernel keeps them (schedstat), else user and system time
-    in clock ticks (10 ms). Threads that have already ended count only in the
-    latter, so a figure is taken as the difference of two calls."""
+    in clock ticks (10 ms). A figure is the difference of two calls; a thread
+    that ends between them takes its run time with it."""
     try:
         total = 0
         for task in os.listdir(f"/proc/{pid}/task"):
