@@ -97,9 +97,11 @@ void ApplyMove(MarkGrid& marks) {
   LetTilesFall(step);
   CloseColumns(step);
 
-  media::hideControl(ids::UndoButton, 0);
-  if (App.SoundVolume != 0) media::playSound(ids::MoveSound);
+  // The picture first: showing Undo makes the toolkit ask the X server where
+  // the pointer is (a round trip), and the sound starts well within a frame.
   RedrawField();
+  if (App.SoundVolume != 0) media::playSound(ids::MoveSound);
+  media::hideControl(ids::UndoButton, 0);
   ShowStepAndTiles();
 
   if (App.TilesLeft[static_cast<std::size_t>(step)] == 0)

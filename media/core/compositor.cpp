@@ -124,6 +124,7 @@ void drawBlended(Surface& surface, const DrawPixels& picture, int x, int y, int 
   if (c.empty() || intensity == 0) return;
   settle(surface);  // blending reads what lies below
   if (picture.allOpaque && intensity == 255) return store(surface, picture, x, y, c);
+  Box changed{c.right, c.bottom, c.left, c.top};  // empty until a pixel changes; picture coordinates
   for (int row = c.top; row < c.bottom; ++row) {
     const std::uint32_t* src = &picture.blendPixels()[std::size_t(row) * picture.width];
     std::uint32_t* dst = &surface.pixels[std::size_t(y + row) * surface.width + x];
@@ -134,9 +135,13 @@ void drawBlended(Surface& surface, const DrawPixels& picture, int x, int y, int 
       const std::uint32_t mixed = a == 255 ? (src[column] | 0xff000000u) : mix(src[column], dst[column], a);
       if (mixed == dst[column]) continue;
       dst[column] = mixed;
-      surface.changed.add({x + column, y + row, x + column + 1, y + row + 1});
+      changed.left = std::min(changed.left, column);
+      changed.right = std::max(changed.right, column + 1);
+      changed.top = std::min(changed.top, row);
+      changed.bottom = row + 1;
     }
   }
+  surface.changed.add({x + changed.left, y + changed.top, x + changed.right, y + changed.bottom});
 }
 
 void settle(Surface& surface) {

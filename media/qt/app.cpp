@@ -20,7 +20,7 @@
 #include <QProxyStyle>
 #include <QScreen>
 #include <QThread>
-#include <QTimer>
+#include <QTimerEvent>
 #include <QtGui/qguiapplication_platform.h>
 
 #include <cstdio>
@@ -89,14 +89,32 @@ void onToolkitMessage(QtMsgType type, const QMessageLogContext& context, const Q
   if (xConnectionBroken()) core::displayLost();
 }
 
-// Single-shot: it stops itself when it runs out, which is what ends a wait.
-QTimer& waitTimer() {
-  static QPointer<QTimer> timer;
-  if (!timer) {
-    timer = new QTimer(qApp);
-    timer->setSingleShot(true);
-    timer->setTimerType(Qt::PreciseTimer);
+// The run-out that ends a wait: a precise timer of the toolkit's, stopped as
+// it fires. Kept as a bare object timer (no QTimer, no signal), as an idle
+// program starts and stops one every pass of the main loop.
+class WaitTimer : public QObject {
+ public:
+  using QObject::QObject;
+  void start(int ms) {
+    stop();
+    id_ = startTimer(ms, Qt::PreciseTimer);
   }
+  void stop() {
+    if (id_) killTimer(id_);
+    id_ = 0;
+  }
+  bool isActive() const { return id_ != 0; }
+
+ protected:
+  void timerEvent(QTimerEvent*) override { stop(); }
+
+ private:
+  int id_ = 0;
+};
+
+WaitTimer& waitTimer() {
+  static QPointer<WaitTimer> timer;
+  if (!timer) timer = new WaitTimer(qApp);
   return *timer;
 }
 
@@ -178,9 +196,19 @@ void initialise() {
     static int argc = 1;
     static char name[] = "mirel";
     static char* argv[] = {name, nullptr};
+    // Window contents reach the X server in the requests themselves, not
+    // through shared memory: with MIT-SHM, Qt waits for a round trip to the
+    // server before it paints over pixels sent since the last one, which every
+    // hover move of the play field does (the cell the frame leaves). A user's
+    // own setting stands. Qt reads it when it connects, in the application's
+    // constructor; it is taken away again so that programs started from here
+    // (the help document's viewer) keep theirs.
+    const bool shmAsSet = qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM");
+    if (!shmAsSet) qputenv("QT_XCB_NO_MITSHM", "1");
     qt::starting = true;
     qt::application = new QApplication(argc, argv);
     qt::starting = false;
+    if (!shmAsSet) qunsetenv("QT_XCB_NO_MITSHM");
 #if QT_CONFIG(xcb)
     if (const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>())
       qt::xConnection = x11->connection();
@@ -207,13 +235,18 @@ std::int64_t clockMs() {
 void waitNative(std::int64_t timeoutMs) {
   qt::posted = false;
   qt::forgetPointer();
-  QCoreApplication::processEvents(QEventLoop::AllEvents);
-  if (qt::posted || timeoutMs == 0) return;
-  QTimer& timer = qt::waitTimer();
+  if (timeoutMs == 0) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    return;
+  }
+  qt::WaitTimer& timer = qt::waitTimer();
   const bool timed = timeoutMs > 0;
   if (timed) timer.start(static_cast<int>(std::min<std::int64_t>(timeoutMs, INT32_MAX)));
-  // Each call returns once it has delivered what arrived, the timer's run-out included.
-  while (!qt::posted && (!timed || timer.isActive())) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  // Each call delivers what is waiting without sleeping, or else sleeps until
+  // something arrives (the timer's run-out included) and delivers that.
+  do {
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  } while (!qt::posted && (!timed || timer.isActive()));
   timer.stop();
   // Should Qt notice a broken connection without a word, the wait notices it here.
   if (qt::xConnectionBroken()) core::displayLost();

@@ -8,6 +8,8 @@
 
 #include <cstdint>
 
+class QPainter;
+
 namespace media::qt {
 
 class SurfaceWidget : public QWidget {
@@ -15,7 +17,7 @@ class SurfaceWidget : public QWidget {
   SurfaceWidget(QWidget* parent, int width, int height);
   // Shows width x height opaque ARGB32 pixels, which stay at that address
   // until the surface goes: they are shown in place, not copied, and only the
-  // changed rectangle is painted anew at once.
+  // changed rectangle is painted anew, and sent to the screen, at once.
   void present(const std::uint32_t* pixels, int width, int height, const QRect& changed);
   // How many frames the surface has been given since it was made.
   int presentedFrames() const { return presented_; }
@@ -26,6 +28,15 @@ class SurfaceWidget : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  // Paints the area (widget coordinates) into the window's backing store and
+  // sends it to the screen at once.
+  void paintNow(const QRect& area);
+  // Copies the region (window coordinates, the surface at offset) from the
+  // frame into a 32-bit image device at one device pixel per pixel; false
+  // for any other device, which needs a painter.
+  bool copyInto(QPaintDevice& device, const QRegion& region, const QPoint& offset) const;
+  void drawFrame(QPainter& painter, const QRect& area) const;
+
   QImage frame_;
   int presented_ = 0;
   QRect lastChange_;
