@@ -331,24 +331,34 @@ def programs(build):
             ("minimal", os.path.join(build, "startup_minimal_qt"), MINIMAL_TITLE))
 
 
+def _clock_ticks(stat_path):
+    """User plus system time of a /proc stat file, in clock ticks."""
+    with open(stat_path) as f:
+        fields = f.read().rsplit(")", 1)[1].split()
+    return int(fields[11]) + int(fields[12])
+
+
 def cpu_seconds(pid):
     """CPU time the process has used so far: the nanosecond run times of its
-    threads where the kernel keeps them (schedstat), else user and system time
-    in clock ticks (10 ms). A figure is the difference of two calls; a thread
-    that ends between them takes its run time with it."""
+    live threads where the kernel keeps them (schedstat), plus the time of the
+    threads that have ended, which the process's own user and system time in
+    clock ticks (10 ms) still holds. A figure is the difference of two calls."""
+    hz = os.sysconf("SC_CLK_TCK")
+    process_ticks = _clock_ticks(f"/proc/{pid}/stat")
+    live_ns = live_ticks = 0
     try:
-        total = 0
         for task in os.listdir(f"/proc/{pid}/task"):
             try:
                 with open(f"/proc/{pid}/task/{task}/schedstat") as f:
-                    total += int(f.read().split()[0])
-            except FileNotFoundError:  # the thread ended meanwhile
-                pass
-        return total / 1e9
+                    ns = int(f.read().split()[0])
+                ticks = _clock_ticks(f"/proc/{pid}/task/{task}/stat")
+            except FileNotFoundError:  # the thread ended meanwhile: counted with the ended ones
+                continue
+            live_ns += ns
+            live_ticks += ticks
     except (FileNotFoundError, IndexError, ValueError):
-        with open(f"/proc/{pid}/stat") as f:
-            fields = f.read().rsplit(")", 1)[1].split()
-        return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
+        return process_ticks / hz
+    return live_ns / 1e9 + max(0, process_ticks - live_ticks) / hz
 
 
 def resident_kib(pid):
