@@ -46,8 +46,9 @@ set(CMAKE_EXE_LINKER_FLAGS_INIT "${static_runtime}")
 set(CMAKE_SHARED_LINKER_FLAGS_INIT "${static_runtime}")
 set(CMAKE_MODULE_LINKER_FLAGS_INIT "${static_runtime}")
 
-# Test programs run under Wine (ctest, and GoogleTest's test discovery).
+# Test programs run under Wine (ctest, and GoogleTest's test discovery),
+# through wine-run, which starts again a launch that Wine ended unstarted.
 find_program(WINE_PROGRAM NAMES wine wine64)
 if(WINE_PROGRAM)
-  set(CMAKE_CROSSCOMPILING_EMULATOR ${WINE_PROGRAM})
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run ${WINE_PROGRAM})
 endif()
