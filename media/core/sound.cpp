@@ -65,9 +65,17 @@ void core::pauseIdleSound() {
   resting = true;
 }
 
+// Whether a play could be heard: some loaded sound has a volume above 0. With
+// the sound turned off a pointer move leaves a resting device at rest.
+bool anyAudible() {
+  bool audible = false;
+  soundTable.forEach([&](int, Sound& sound) { audible = audible || sound.volume > 0; });
+  return audible;
+}
+
 void core::wakeSound() {
   lastActiveMs = backend::clockMs();
-  if (!output || !resting) return;
+  if (!output || !resting || !anyAudible()) return;
   resting = false;
   if (output->wake) output->wake();
 }

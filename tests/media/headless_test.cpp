@@ -155,6 +155,17 @@ TEST_F(Headless, TheSoundDeviceRestsOnlyAfterQuietSecondsAndWakesOnAPointerMove)
   const auto afterMove = idles();
   waitFor(media::core::SoundQuietMs - 100);
   EXPECT_EQ(idles(), afterMove) << "a pointer move keeps the device ready too";
+
+  // With every sound at volume 0 nothing could be heard: the device rests on.
+  auto wakes = [] { return std::count(outputCalls.begin(), outputCalls.end(), "wake"); };
+  media::setSoundVolume(-1, 0);
+  waitFor(200);
+  ASSERT_GT(idles(), afterMove);
+  ASSERT_EQ(mt::moveMouse(MainWindow, 40, 40), 1);
+  EXPECT_EQ(wakes(), 1) << "a move with the sound off leaves the device at rest";
+  media::setSoundVolume(4, 30);
+  ASSERT_EQ(mt::moveMouse(MainWindow, 50, 40), 1);
+  EXPECT_EQ(wakes(), 2) << "once a sound can be heard, a move wakes the device";
   media::core::setSoundOutput(nullptr);
 }
 
