@@ -59,23 +59,29 @@ int loadSound(int number, const void* ogg, std::size_t size) {
   return core::createResult(number, picked, true);
 }
 
-void core::pauseIdleSound() {
-  if (!output || !output->idle || backend::clockMs() - lastActiveMs < core::SoundQuietMs) return;
-  output->idle();
-  resting = true;
-}
+namespace {
 
 // Whether a play could be heard: some loaded sound has a volume above 0. With
-// the sound turned off a pointer move leaves a resting device at rest.
+// the sound turned off the device rests after the quiet seconds of the last
+// play, whatever the pointer does, and a pointer move does not wake it.
 bool anyAudible() {
   bool audible = false;
   soundTable.forEach([&](int, Sound& sound) { audible = audible || sound.volume > 0; });
   return audible;
 }
 
+}  // namespace
+
+void core::pauseIdleSound() {
+  if (!output || !output->idle || backend::clockMs() - lastActiveMs < core::SoundQuietMs) return;
+  output->idle();
+  resting = true;
+}
+
 void core::wakeSound() {
+  if (!output || !anyAudible()) return;
   lastActiveMs = backend::clockMs();
-  if (!output || !resting || !anyAudible()) return;
+  if (!resting) return;
   resting = false;
   if (output->wake) output->wake();
 }
