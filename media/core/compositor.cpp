@@ -81,6 +81,18 @@ void store(Surface& surface, const DrawPixels& picture, int x, int y, const Box&
   }
 }
 
+std::uint64_t placeKey(int x, int y) { return std::uint64_t(std::uint32_t(x)) << 32 | std::uint32_t(y); }
+
+bool overlap(const Box& a, const Box& b) {
+  return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+// Pixels in the box are about to be written by something else: no placed
+// picture there holds its pixels any more.
+void forgetPlacedIn(Surface& surface, const Box& box) {
+  std::erase_if(surface.placed, [&](const auto& entry) { return overlap(entry.second.box, box); });
+}
+
 // The background's share of the surface rows top..bottom between left and
 // right, in surface coordinates.
 void storeBackground(Surface& surface, int left, int top, int right, int bottom) {
@@ -112,9 +124,27 @@ void drawOpaque(Surface& surface, const std::shared_ptr<const DrawPixels>& pictu
     surface.backgroundX = x;
     surface.backgroundY = y;
     surface.covered.clear();
+    ++surface.epoch;
     return;
   }
-  if (surface.background) surface.covered.push_back({x + c.left, y + c.top, x + c.right, y + c.bottom});
+  const Box box{x + c.left, y + c.top, x + c.right, y + c.bottom};
+  if (surface.background) surface.covered.push_back(box);
+  Placed& place = surface.placed[placeKey(x, y)];
+  place.epoch = surface.epoch;
+  if (place.picture == picture) return;  // its pixels are there already
+  // Entries never overlap, so one of the same box has no other in its way.
+  const bool sameBox = place.picture && place.box.left == box.left && place.box.top == box.top &&
+                       place.box.right == box.right && place.box.bottom == box.bottom;
+  place.picture.reset();
+  if (!sameBox) {
+    forgetPlacedIn(surface, box);
+    Placed& fresh = surface.placed[placeKey(x, y)];
+    fresh.epoch = surface.epoch;
+    fresh.box = box;
+    fresh.picture = picture;
+  } else {
+    place.picture = picture;
+  }
   store(surface, *picture, x, y, c);
 }
 
@@ -123,6 +153,7 @@ void drawBlended(Surface& surface, const DrawPixels& picture, int x, int y, int 
   const Box c = clip(surface, picture, x, y);
   if (c.empty() || intensity == 0) return;
   settle(surface);  // blending reads what lies below
+  forgetPlacedIn(surface, {x + c.left, y + c.top, x + c.right, y + c.bottom});
   if (picture.allOpaque && intensity == 255) return store(surface, picture, x, y, c);
   Box changed{c.right, c.bottom, c.left, c.top};  // empty until a pixel changes; picture coordinates
   for (int row = c.top; row < c.bottom; ++row) {
@@ -177,6 +208,8 @@ void settle(Surface& surface) {
   }
   surface.background.reset();
   surface.covered.clear();
+  // Pictures not drawn again since the background came lay under it.
+  std::erase_if(surface.placed, [&](const auto& entry) { return entry.second.epoch != surface.epoch; });
 }
 
 Box takeChanged(Surface& surface) {

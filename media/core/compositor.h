@@ -9,10 +9,15 @@
 //   covers it. A frame thus writes no pixel twice.
 // - Rows are compared before they are stored, and the surface keeps the box
 //   around the rows that changed, so a present can hand on only that box.
+// - The surface remembers which opaque picture it last stored at each place
+//   while those pixels stay untouched, so drawing the same picture there again
+//   (a tile that did not change since the last frame) reads and writes no
+//   pixel at all.
 #pragma once
 
 #include <cstdint>
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 namespace media::core {
@@ -36,11 +41,25 @@ struct Box {
   void add(const Box& other);  // grows to the box around both
 };
 
+// An opaque picture whose clipped box on the surface still holds exactly its
+// pixels. Kept alive by the entry, so its address names it.
+struct Placed {
+  std::shared_ptr<const DrawPixels> picture;
+  Box box;
+  std::uint64_t epoch = 0;  // the surface's epoch when last drawn
+};
+
 struct Surface {
   int width = 0;
   int height = 0;
   std::vector<std::uint32_t> pixels;  // every pixel opaque (alpha 255)
   Box changed;                        // around every pixel changed since takeChanged
+
+  // Placed pictures by their position (x in the high half, y in the low),
+  // never overlapping one another. A held-back background starts a new epoch;
+  // entries not drawn again in it are dropped when it is written.
+  std::unordered_map<std::uint64_t, Placed> placed;
+  std::uint64_t epoch = 0;
 
   // A whole-surface opaque picture not yet written, at its offset, and the
   // boxes drawn over it since.

@@ -89,6 +89,7 @@ int openScreen(NativeHandle parentWindow, int x, int y, int width, int height) {
   screen.rect = {x, y, width, height};
   screen.name = screenName;
   if (!backend::createScreen(screen, *parent)) return 0;
+  backBuffer = core::Surface{};
   backBuffer.width = width;
   backBuffer.height = height;
   backBuffer.pixels.assign(std::size_t(width) * height, 0xff000000u);

@@ -182,4 +182,33 @@ TEST_F(Compositor, TheChangedBoxIsEmptyForTheSameFrameAndOneCellForOneTile) {
   expectSameAsPainter();
 }
 
+// The surface remembers the pictures it stored to skip them when drawn again
+// unchanged. Frames that redraw the same places, replace a picture by an equal
+// copy, switch to a grid of another tile size, leave the portrait out, blend,
+// or draw partly off the surface must still come out as painted in order.
+TEST_F(Compositor, RemembersOnlyPicturesWhosePixelsAreStillThere) {
+  std::mt19937 random(7);
+  const std::vector<Picture> large{picture(36, 36, 2), picture(36, 36, 3), picture(36, 36, 20)};
+  std::vector<Picture> small = tiles;
+  for (int frame = 0; frame < 300; ++frame) {
+    const auto before = surface.pixels;
+    if (frame % 17 == 5) small[random() % 3] = picture(Tile, Tile, 2 + frame % 3);  // same pixels, a new picture
+    const bool largeGrid = frame / 40 % 2 == 1;
+    const auto& set = largeGrid ? large : small;
+    const int size = largeGrid ? 36 : Tile, columns = Width / size, rows = Height / size;
+    const int kind = frame % 5;
+    if (kind != 3) opaque(portrait, 0, 0);  // frames without it draw over the last one
+    for (int cell = 0; cell < columns * rows; ++cell)
+      if (random() % 4 != 0) opaque(set[random() % 3], cell % columns * size, cell / columns * size);
+    if (kind == 1) opaque(set[0], int(random() % 40) - 20, int(random() % 40));  // off the grid, partly off the surface
+    if (kind == 2) blended(hover, int(random() % (Width - Tile)), int(random() % (Height - Tile)));
+    if (kind == 4) {  // a blend in the middle of a frame, then more tiles over it
+      blended(hover, Tile, Tile);
+      opaque(set[1], 0, 0);
+    }
+    expectSameAsPainter();
+    expectChangesInside(before, media::core::takeChanged(surface));
+  }
+}
+
 }  // namespace
