@@ -239,11 +239,15 @@ void updateControl(ControlRecord& control) {
   InvalidateRect(hwnd, nullptr, TRUE);
 }
 
-// The view stays where it was, so a filled box opens at its first line.
+// The view stays where it was, so a filled box opens at its first line. The
+// box does not paint while a line goes in: a box filled line by line would
+// otherwise scroll and repaint twice a line, seconds for the notices under
+// Wine. It is painted once, when the program next waits for events.
 void appendRichTextLine(ControlRecord& control, std::string_view line) {
   const ControlNative* native = controlNative(control);
   if (!native) return;
   const HWND hwnd = native->hwnd;
+  SendMessageW(hwnd, WM_SETREDRAW, FALSE, 0);
   const LRESULT firstShown = SendMessageW(hwnd, EM_GETFIRSTVISIBLELINE, 0, 0);
   const int length = GetWindowTextLengthW(hwnd);
   SendMessageW(hwnd, EM_SETSEL, length, length);
@@ -252,6 +256,8 @@ void appendRichTextLine(ControlRecord& control, std::string_view line) {
   SendMessageW(hwnd, EM_SETSEL, 0, 0);
   const LRESULT nowShown = SendMessageW(hwnd, EM_GETFIRSTVISIBLELINE, 0, 0);
   SendMessageW(hwnd, EM_LINESCROLL, 0, firstShown - nowShown);
+  SendMessageW(hwnd, WM_SETREDRAW, TRUE, 0);
+  RedrawWindow(hwnd, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE);  // the frame holds the scroll bar
 }
 
 void addTab(ControlRecord& tabPanel, std::string_view title) {
