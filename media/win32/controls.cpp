@@ -242,12 +242,15 @@ void updateControl(ControlRecord& control) {
 // The view stays where it was, so a filled box opens at its first line. The
 // box does not paint while a line goes in: a box filled line by line would
 // otherwise scroll and repaint twice a line, seconds for the notices under
-// Wine. It is painted once, when the program next waits for events.
+// Wine. It is painted once, when the program next waits for events. A hidden
+// box paints nothing anyway, and turning its redraw back on would mark it
+// visible.
 void appendRichTextLine(ControlRecord& control, std::string_view line) {
   const ControlNative* native = controlNative(control);
   if (!native) return;
   const HWND hwnd = native->hwnd;
-  SendMessageW(hwnd, WM_SETREDRAW, FALSE, 0);
+  const bool shown = (GetWindowLongW(hwnd, GWL_STYLE) & WS_VISIBLE) != 0;
+  if (shown) SendMessageW(hwnd, WM_SETREDRAW, FALSE, 0);
   const LRESULT firstShown = SendMessageW(hwnd, EM_GETFIRSTVISIBLELINE, 0, 0);
   const int length = GetWindowTextLengthW(hwnd);
   SendMessageW(hwnd, EM_SETSEL, length, length);
@@ -256,6 +259,7 @@ void appendRichTextLine(ControlRecord& control, std::string_view line) {
   SendMessageW(hwnd, EM_SETSEL, 0, 0);
   const LRESULT nowShown = SendMessageW(hwnd, EM_GETFIRSTVISIBLELINE, 0, 0);
   SendMessageW(hwnd, EM_LINESCROLL, 0, firstShown - nowShown);
+  if (!shown) return;
   SendMessageW(hwnd, WM_SETREDRAW, TRUE, 0);
   RedrawWindow(hwnd, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE);  // the frame holds the scroll bar
 }
