@@ -132,18 +132,11 @@ void drawOpaque(Surface& surface, const std::shared_ptr<const DrawPixels>& pictu
   Placed& place = surface.placed[placeKey(x, y)];
   place.epoch = surface.epoch;
   if (place.picture == picture) return;  // its pixels are there already
-  // Entries never overlap, so one of the same box has no other in its way.
-  const bool sameBox = place.picture && place.box.left == box.left && place.box.top == box.top &&
-                       place.box.right == box.right && place.box.bottom == box.bottom;
-  place.picture.reset();
-  if (!sameBox) {
-    forgetPlacedIn(surface, box);
-    Placed& fresh = surface.placed[placeKey(x, y)];
-    fresh.epoch = surface.epoch;
-    fresh.box = box;
-    fresh.picture = picture;
+  if (place.picture && place.box == box) {
+    place.picture = picture;  // entries never overlap, so no other is in its way
   } else {
-    place.picture = picture;
+    forgetPlacedIn(surface, box);  // may take this entry too
+    surface.placed[placeKey(x, y)] = {picture, box, surface.epoch};
   }
   store(surface, *picture, x, y, c);
 }

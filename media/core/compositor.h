@@ -39,6 +39,7 @@ struct Box {
   int left = 0, top = 0, right = 0, bottom = 0;
   bool empty() const { return right <= left || bottom <= top; }
   void add(const Box& other);  // grows to the box around both
+  bool operator==(const Box&) const = default;
 };
 
 // An opaque picture whose clipped box on the surface still holds exactly its
