@@ -8,12 +8,20 @@ so that the hover frame is already drawn; for every click that removes a group
 program the button release (the event mirel acts on) to the program's first
 image request (ShmPutImage, PutImage or CopyArea) is noted, and the same from
 the button press. Clicks on a single tile or an empty cell draw nothing and
-are not counted. Reports the median and the range; the time includes waking
-the program's event thread, not the proxy's own forwarding. The same is then
-timed for startup_minimal_qt, which answers a click by painting a 36 x 36
-square at once: the floor of the toolkit, the proxy and this machine.
+are not counted. The request is timed twice: when its first bytes reached the
+proxy (the program sent it) and when its last did (a large image crosses the
+socket in several reads of the proxy, so this adds the proxy's taking it in).
+Both include waking the program's event thread, not the proxy's forwarding.
+
+Each such click is paired with a click on startup_minimal_qt, on an X server
+and through a proxy of its own, which answers by painting at once as many
+pixels as mirel's first image had (the rows below the pointer), through the same
+path of the toolkit (without MIT-SHM, as mirel sets it): the floor of the
+toolkit, the proxy and this machine for a frame of that size. The two clicks
+follow each other, so a change in the machine's load falls on both.
 Usage: click_latency.py BUILD_DIR [CLICKS] [SOUND (0 or 1)]
 """
+import collections
 import os
 import random
 import statistics
@@ -23,18 +31,24 @@ import time
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "..", "tests", "support"))
 sys.path.insert(0, HERE)
+import board_shots  # noqa: E402
 import xdesk  # noqa: E402
 import xproxy  # noqa: E402
 
-FIELD_X, FIELD_Y = 305, 52  # the play field's place in the main window
-TILE, COLUMNS, ROWS = 36, 8, 12  # the easy level (Size = 36)
+FIELD_WIDTH = board_shots.TILE * board_shots.COLUMNS
+# The minimal program paints rows of the field's width, and like mirel does without MIT-SHM.
+FLOOR_ENV = {"QT_XCB_NO_MITSHM": "1"}
 IMAGE_REQUESTS = {"ShmPutImage", "PutImage", "CopyArea"}
+
+# Microseconds from the button release to the first bytes of the first image request and to its last
+# byte, from the press to the first bytes, the requests sent in between and the image request's bytes.
+Click = collections.namedtuple("Click", "sent whole from_press between size")
 
 
 def first_after(entries, kind, names, after):
-    for entry_kind, name, when in entries:
-        if entry_kind == kind and name in names and when >= after:
-            return when
+    for entry in entries:
+        if entry.kind == kind and entry.name in names and entry.when >= after:
+            return entry
     return None
 
 
@@ -52,10 +66,9 @@ def start_through(desktop, proxy, program, title, work):
     return game, wid
 
 
-def click_once(desktop, proxy, wid, column, row):
-    """(release to image, press to image, requests in between) in microseconds, or None when nothing was drawn."""
-    desktop.run("xdotool", "mousemove", "--window", wid, str(FIELD_X + column * TILE + TILE // 2),
-                str(FIELD_Y + row * TILE + TILE // 2))
+def click_at(desktop, proxy, wid, x, y):
+    """The Click at (x, y) of the window, or None when nothing was drawn."""
+    desktop.run("xdotool", "mousemove", "--window", wid, str(x), str(y))
     time.sleep(0.15)
     proxy.clear()
     desktop.run("xdotool", "click", "1")
@@ -65,11 +78,12 @@ def click_once(desktop, proxy, wid, column, row):
     release = first_after(entries, "event", {"XI_ButtonRelease", "ButtonRelease"}, 0)
     if press is None or release is None:
         return None
-    image = first_after(entries, "request", IMAGE_REQUESTS, release)
+    image = first_after(entries, "request", IMAGE_REQUESTS, release.when)
     if image is None:
         return None
-    between = [name for kind, name, when in entries if kind == "request" and release <= when < image]
-    return (image - release) / 1000, (image - press) / 1000, between
+    between = [e.name for e in entries if e.kind == "request" and release.when <= e.when < image.when]
+    return Click((image.started - release.when) / 1000, (image.when - release.when) / 1000,
+                 (image.started - press.when) / 1000, between, image.size)
 
 
 def summary(times):
@@ -82,37 +96,52 @@ def main():
     sound = int(sys.argv[3]) if len(sys.argv) > 3 else 0
     (_, mirel, _), (_, minimal, minimal_title) = xdesk.programs(build)
     rng = random.Random(1)
-    with xdesk.Desktop() as desktop, xdesk.scratch("mirel-click-") as work, \
-            xproxy.XProxy(desktop.env["DISPLAY"]) as proxy:
-        xdesk.write_config(work, Sound=sound, Size=TILE)
+    with xdesk.Desktop() as desktop, xdesk.Desktop(extra_env=FLOOR_ENV) as floor_desk, \
+            xdesk.scratch("mirel-click-") as work, xproxy.XProxy(desktop.env["DISPLAY"]) as proxy, \
+            xproxy.XProxy(floor_desk.env["DISPLAY"]) as floor_proxy:
+        xdesk.write_config(work, Sound=sound, Size=board_shots.TILE)
         game, wid = start_through(desktop, proxy, mirel, xdesk.TITLE, work)
-        desktop.click_in(wid, 39 + 48, 428 + 18, settle=0.5)  # New
-        release, press, between = [], [], []
+        floor_game, floor_wid = start_through(floor_desk, floor_proxy, minimal, minimal_title, work)
+        floor_height = int(floor_desk.run("xdotool", "getwindowgeometry", floor_wid).stdout.split("x")[-1])
+        desktop.click_in(wid, *board_shots.NEW_BUTTON, settle=0.5)
+        mirel_clicks, floor, excess = [], [], []
+        misses = 0
         for _ in range(clicks * 4):
-            if len(release) >= clicks:
+            if len(mirel_clicks) >= clicks:
                 break
             # Lower cells hold tiles longest: tiles fall down and columns close to the left.
-            result = click_once(desktop, proxy, wid, rng.randrange(COLUMNS), rng.randrange(ROWS // 3, ROWS))
-            if result:
-                release.append(result[0])
-                press.append(result[1])
-                between.append(result[2])
+            column, row = rng.randrange(board_shots.COLUMNS), rng.randrange(board_shots.ROWS // 3, board_shots.ROWS)
+            half = board_shots.TILE // 2
+            result = click_at(desktop, proxy, wid, board_shots.FIELD_X + column * board_shots.TILE + half,
+                              board_shots.FIELD_Y + row * board_shots.TILE + half)
+            misses = 0 if result else misses + 1
+            if misses >= 12:  # the board has few groups left: deal a new one
+                desktop.click_in(wid, *board_shots.NEW_BUTTON, settle=0.5)
+                misses = 0
+            if not result:
+                continue
+            rows = min(max(1, round(result.size / (FIELD_WIDTH * 4))), floor_height - 1)
+            paired = click_at(floor_desk, floor_proxy, floor_wid, 10, floor_height - rows)
+            if not paired:
+                continue
+            mirel_clicks.append(result)
+            floor.append(paired)
+            excess.append(result.sent - paired.sent)
         game.kill()
-        floor = []
-        game, wid = start_through(desktop, proxy, minimal, minimal_title, work)
-        for i in range(clicks):
-            result = click_once(desktop, proxy, wid, i % COLUMNS, ROWS // 2)
-            if result:
-                floor.append(result[0])
-        game.kill()
-    if not release or not floor:
+        floor_game.kill()
+    if not mirel_clicks:
         sys.exit("no click drew anything")
-    requests = statistics.median(len(b) for b in between)
-    print(f"click to first image request, sound {sound}: mirel {len(release)} clicks, from the button release "
-          f"{summary(release)}, from the press median {statistics.median(press):.0f} us, median {requests:.0f} "
-          f"requests before the image; the minimal program {len(floor)} clicks, {summary(floor)} "
-          f"(target <= 500 us)")
-    print("requests between release and image in mirel's first click:", " ".join(between[0]) or "none")
+    requests = statistics.median(len(c.between) for c in mirel_clicks)
+    size = statistics.median(c.size for c in mirel_clicks) / 1024
+    print(f"click to first image request, sound {sound}, {len(mirel_clicks)} clicks (target <= 500 us):")
+    print(f"  mirel, release to the request's first bytes {summary([c.sent for c in mirel_clicks])}, "
+          f"to its last {summary([c.whole for c in mirel_clicks])}; from the press to the first bytes median "
+          f"{statistics.median(c.from_press for c in mirel_clicks):.0f} us; median {requests:.0f} requests "
+          f"before the image, of {size:.0f} KiB (median)")
+    print(f"  the minimal program painting as many pixels, to the first bytes {summary([c.sent for c in floor])}, "
+          f"to the last {summary([c.whole for c in floor])}")
+    print(f"  mirel less the minimal program, first bytes, click by click {summary(excess)}")
+    print("requests between release and image in mirel's first click:", " ".join(mirel_clicks[0].between) or "none")
 
 
 if __name__ == "__main__":

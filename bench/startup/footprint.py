@@ -16,6 +16,7 @@ import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tests", "support"))
+import board_shots  # noqa: E402
 import xdesk  # noqa: E402
 
 TICKING_TITLE = "Minimal Qt Window, ticking"
@@ -72,8 +73,8 @@ def main():
         _, game = desktop.time_to_map(mirel, xdesk.TITLE, work)
         wid = desktop.find_window(xdesk.TITLE)
         time.sleep(1.0)
-        desktop.click_in(wid, 39 + 48, 428 + 18, settle=0.5)  # New
-        desktop.click_in(wid, 39 + 48, 376 + 18, settle=0.5)  # Pause
+        desktop.click_in(wid, *board_shots.NEW_BUTTON, settle=0.5)
+        desktop.click_in(wid, *board_shots.PAUSE_BUTTON, settle=0.5)
         desktop.click_in(wid, 100, 100, settle=0.5)           # the pointer off the field and the buttons
         time.sleep(1.0)
         print(f"idle CPU with a tournament game paused: {idle_cpu(game):.2f} % of one core (target < 1 %)")

@@ -1,8 +1,9 @@
 // The least a Qt 6 Widgets program does to show a 620 x 544 window with an
 // OpenAL device open, as the game has: the start-up time and the footprint of
-// mirel are measured against it. A click fills the 36 x 36 square under the
-// pointer with the other of two colours, painted at once, the least answer to
-// a click that click_latency.py can time.
+// mirel are measured against it. A click fills the rows from the pointer's
+// down to the window's bottom, 288 pixels (the play field) wide, with the
+// other of two colours, painted at once: the least answer to a click with as
+// many pixels as click_latency.py asks for by where it clicks.
 //
 // Built a second time with MINIMAL_TICK_MS as the yardstick of mirel's idle
 // CPU: no sound device, and a timer that wakes it that often, as the game's
@@ -23,17 +24,17 @@ class Window : public QWidget {
  protected:
   void mouseReleaseEvent(QMouseEvent* event) override {
     const QPoint at = event->position().toPoint();
-    square_ = QRect(at.x() / 36 * 36, at.y() / 36 * 36, 36, 36);
+    painted_ = QRect(0, at.y(), 288, height() - at.y());
     dark_ = !dark_;
-    repaint(square_);
+    repaint(painted_);
   }
   void paintEvent(QPaintEvent*) override {
     QPainter painter(this);
-    if (!square_.isEmpty()) painter.fillRect(square_, dark_ ? Qt::darkBlue : Qt::darkGreen);
+    if (!painted_.isEmpty()) painter.fillRect(painted_, dark_ ? Qt::darkBlue : Qt::darkGreen);
   }
 
  private:
-  QRect square_;
+  QRect painted_;
   bool dark_ = false;
 };
 

@@ -17,16 +17,15 @@ import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tests", "support"))
+import board_shots  # noqa: E402
 import xdesk  # noqa: E402
-
-FIELD_X, FIELD_Y = 305, 52  # the play field's place in the main window
 
 
 def move_steps(desktop, wid, moves):
     """xdotool commands moving the pointer back and forth between two cells."""
     x, y, _, _ = desktop.geometry(wid)
-    a = (x + FIELD_X + 10, y + FIELD_Y + 10)
-    b = (x + FIELD_X + 10 + 40, y + FIELD_Y + 10)  # another cell at either tile size
+    a = (x + board_shots.FIELD_X + 10, y + board_shots.FIELD_Y + 10)
+    b = (x + board_shots.FIELD_X + 10 + 40, y + board_shots.FIELD_Y + 10)  # another cell at either tile size
     steps = []
     for i in range(moves):
         px, py = a if i % 2 else b
@@ -57,7 +56,7 @@ def start_copy(stack, mirel, new_game):
     wid = desktop.find_window(xdesk.TITLE)
     time.sleep(1.0)
     if new_game:
-        desktop.click_in(wid, 39 + 48, 428 + 18, settle=0.5)  # New
+        desktop.click_in(wid, *board_shots.NEW_BUTTON, settle=0.5)
     return desktop, game, wid
 
 

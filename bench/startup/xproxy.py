@@ -6,14 +6,17 @@ shared segment as one). It reads both byte streams as X11 messages, little
 endian: each request the client sends is noted with its opcode (and an
 extension's minor opcode), each event the server sends with its type (XInput 2
 events by their own type), both with a monotonic timestamp in nanoseconds taken
-when the proxy received the request or just before it sent the event on. The
+when the proxy had received the whole request or just before it sent the event
+on. A request also keeps when its first bytes arrived: a large image reaches the
+proxy in several reads, and its first bytes are when the client sent it. The
 names of extensions come from the client's own QueryExtension requests and
 their replies.
 
 A benchmark points the program's DISPLAY at proxy.display and reads
-proxy.log, a list of ("request" | "event", name, nanoseconds) in order.
+proxy.log, a list of Entry in order.
 """
 import array
+import collections
 import os
 import select
 import socket
@@ -22,6 +25,9 @@ import threading
 import time
 
 SOCKET_DIR = "/tmp/.X11-unix"
+
+# kind is "request" or "event"; when is ns; started is when a request's first bytes came (an event's when).
+Entry = collections.namedtuple("Entry", "kind name when size started")
 
 # Core request opcodes worth a name; others are logged by number.
 CORE_REQUESTS = {53: "CreatePixmap", 54: "FreePixmap", 62: "CopyArea", 70: "PolyFillRectangle",
@@ -41,6 +47,7 @@ class _Stream:
     def __init__(self):
         self.buffer = b""
         self.started = False  # past the connection set-up
+        self.partial_since = None  # when the first bytes of the request now in the buffer came
 
 
 class XProxy:
@@ -153,13 +160,14 @@ class XProxy:
         for sock in list(pairs):
             sock.close()
 
-    def _note(self, kind, name, when):
+    def _note(self, kind, name, when, size=32, started=None):
         with self._lock:
-            self.log.append((kind, name, when))
+            self.log.append(Entry(kind, name, when, size, when if started is None else started))
 
     def _read_requests(self, stream, state, now):
         buf = stream.buffer
         at = 0
+        started = stream.partial_since or now
         if not stream.started:
             if len(buf) < 12:
                 return
@@ -184,9 +192,11 @@ class XProxy:
             if opcode == 98:
                 name_len = struct.unpack_from("<H", buf, at + 4)[0]
                 state["queries"][state["sequence"]] = buf[at + 8: at + 8 + name_len].decode("latin-1")
-            self._note("request", self._request_name(opcode, minor), now)
+            self._note("request", self._request_name(opcode, minor), now, size, started)
+            started = now
             at += size
         stream.buffer = buf[at:]
+        stream.partial_since = started if stream.buffer else None
 
     def _request_name(self, opcode, minor):
         if opcode < 128:
