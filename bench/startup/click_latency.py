@@ -111,9 +111,7 @@ def main():
                 break
             # Lower cells hold tiles longest: tiles fall down and columns close to the left.
             column, row = rng.randrange(board_shots.COLUMNS), rng.randrange(board_shots.ROWS // 3, board_shots.ROWS)
-            half = board_shots.TILE // 2
-            result = click_at(desktop, proxy, wid, board_shots.FIELD_X + column * board_shots.TILE + half,
-                              board_shots.FIELD_Y + row * board_shots.TILE + half)
+            result = click_at(desktop, proxy, wid, *board_shots.cell_centre((column, row)))
             misses = 0 if result else misses + 1
             if misses >= 12:  # the board has few groups left: deal a new one
                 desktop.click_in(wid, *board_shots.NEW_BUTTON, settle=0.5)

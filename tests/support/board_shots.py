@@ -19,6 +19,11 @@ UNDO_BUTTON = (156 + 48, 376 + 18)
 QUIT_BUTTON = (156 + 48, 428 + 18)
 
 
+def cell_centre(cell):
+    """The main window's point at the middle of (column, row) of the field."""
+    return FIELD_X + cell[0] * TILE + TILE // 2, FIELD_Y + cell[1] * TILE + TILE // 2
+
+
 def group(board, column, row):
     """The 4-connected cells of the colour of (column, row)."""
     colour, todo, seen = board[column][row], [(column, row)], {(column, row)}
@@ -103,7 +108,7 @@ class BoardCase(xdesk.GameCase):
         time.sleep(0.6)
 
     def click_cell(self, wid, cell):
-        self.click(wid, FIELD_X + cell[0] * TILE + TILE // 2, FIELD_Y + cell[1] * TILE + TILE // 2)
+        self.click(wid, *cell_centre(cell))
 
     def cells(self, wid):
         """The picture of every cell of the field, [column][row]."""
